@@ -1,0 +1,16 @@
+#pragma once
+// A position to set up directly: for tests, benchmarks and tools.
+
+#include <array>
+#include <vector>
+
+namespace lumo {
+
+struct BoardPosition {
+    // Index 0 = pile 1; each pile bottom to top as face indices.
+    std::array<std::vector<int>, 18> piles{};
+    // Cards filed per foundation (index 0 = foundation 1), As upwards.
+    std::array<int, 4> foundationCounts{};
+};
+
+} // namespace lumo
