@@ -11,6 +11,10 @@ struct BoardPosition {
     std::array<std::vector<int>, 18> piles{};
     // Cards filed per foundation (index 0 = foundation 1), As upwards.
     std::array<int, 4> foundationCounts{};
+    // Level to play at; 0 keeps the current one.
+    int level = 0;
+    // Reshuffles already used; at the level's allowance bild_stop shows.
+    int reshufflesUsed = 0;
 };
 
 } // namespace lumo

@@ -23,6 +23,8 @@ class Dealer;
 class Reshuffler;
 class Evaluator;
 class GameEnd;
+class FoundationFlight;
+class TableFlash;
 
 class Game {
 public:
@@ -113,6 +115,8 @@ private:
     BoardModel board_;
     std::unique_ptr<EngineContext> context_;
     std::unique_ptr<ScoreKeeper> score_;
+    std::unique_ptr<FoundationFlight> flight_;
+    std::unique_ptr<TableFlash> flash_;
     std::unique_ptr<CardPlacer> placer_;
     std::unique_ptr<MoveRules> rules_;
     std::unique_ptr<Dealer> dealer_;
