@@ -79,7 +79,8 @@ public:
     static bool PointInFrame(int x, int y, int pile);
     // Evaluates the position (filing, hints, end of game); false after a win or loss.
     bool Evaluate();
-    // Sets up a position directly, as if dealt and played (tests, tools).
+    // Sets up a position directly, as if dealt and played, with 0 points and
+    // 0 moves (tests, tools).
     void SetPosition(const BoardPosition& position);
     void SetObserver(GameObserver* observer);
 

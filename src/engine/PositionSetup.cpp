@@ -4,6 +4,7 @@
 #include "engine/CardFace.h"
 #include "engine/CardPlacer.h"
 #include "engine/EngineContext.h"
+#include "engine/ScoreKeeper.h"
 #include "engine/StatusTexts.h"
 
 #include <array>
@@ -82,6 +83,10 @@ void PositionSetup::Apply(const BoardPosition& position)
         c.board.PileFrame(p).visible = true;
         placer_.UpdatePileFrameHint(p, s.pileCount[p]);
     }
+    s.points = 0;
+    s.moves = 0;
+    c.board.points.text = ScoreKeeper::PointsText(0);
+    c.board.moves.text = ScoreKeeper::MovesText(0);
     s.reshufflesUsed = position.reshufflesUsed;
     const int remaining = ReshufflesAllowed(s.level) - s.reshufflesUsed;
     c.board.reshuffleGo.visible = remaining > 0;
