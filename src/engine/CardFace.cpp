@@ -20,11 +20,16 @@ std::string ValueName(int value)
     return value >= 1 && value <= 13 ? kValueNames[static_cast<std::size_t>(value)] : "F";
 }
 
-std::string CardName(int card)
+const std::string& CardName(int card)
 {
-    if (!IsValidCard(card))
-        return "F F";
-    return SuitName(CardSuit(card)) + " " + ValueName(CardValue(card));
+    static const std::array<std::string, kCardCount + 1> names = [] {
+        std::array<std::string, kCardCount + 1> all;
+        all[0] = "F F";
+        for (int c = 1; c <= kCardCount; ++c)
+            all[static_cast<std::size_t>(c)] = SuitName(CardSuit(c)) + " " + ValueName(CardValue(c));
+        return all;
+    }();
+    return names[IsValidCard(card) ? static_cast<std::size_t>(card) : 0];
 }
 
 } // namespace lumo

@@ -28,7 +28,7 @@ constexpr int FoundationOfCard(int card) { return FoundationOfSuit(CardSuit(card
 constexpr int FoundationBase(int foundation) { return foundation == 4 ? 0 : foundation * 13; }
 
 // "Herz Dame", "Kreuz As"; parts out of range read "F".
-std::string CardName(int card);
+const std::string& CardName(int card);
 std::string SuitName(int suit);
 std::string ValueName(int value);
 

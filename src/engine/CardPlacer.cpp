@@ -6,6 +6,7 @@
 #include "engine/FoundationFlight.h"
 #include "engine/ScoreKeeper.h"
 
+#include <array>
 #include <stdexcept>
 
 namespace lumo {
@@ -96,6 +97,17 @@ void CardPlacer::StackPile(int pile)
     c.host.RepaintTable();
 }
 
+const std::string& CardPlacer::FrameHint(int count)
+{
+    static const std::array<std::string, kCardCount + 1> hints = [] {
+        std::array<std::string, kCardCount + 1> all;
+        for (int n = 0; n <= kCardCount; ++n)
+            all[static_cast<std::size_t>(n)] = FrameHintText(n);
+        return all;
+    }();
+    return hints[static_cast<std::size_t>(count < 0 ? 0 : count > kCardCount ? kCardCount : count)];
+}
+
 std::string CardPlacer::FrameHintText(int count)
 {
     if (count <= 0)
@@ -108,14 +120,16 @@ std::string CardPlacer::FrameHintText(int count)
 void CardPlacer::UpdatePileFrameHint(int pile, int count)
 {
     FrameView& frame = context_.board.PileFrame(pile);
-    frame.hint = FrameHintText(count);
+    const std::string& hint = FrameHint(count);
+    if (frame.hint != hint)
+        frame.hint = hint;
     frame.cursor = count >= 2 ? PointerShape::Hand : PointerShape::Arrow;
 }
 
 void CardPlacer::UpdateFoundationHint(int foundation, int count)
 {
     FrameView& image = context_.board.FoundationImage(foundation);
-    image.hint = FrameHintText(count);
+    image.hint = FrameHint(count);
     image.cursor = count >= 2 ? PointerShape::Hand : PointerShape::Arrow;
 }
 

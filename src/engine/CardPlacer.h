@@ -23,6 +23,8 @@ public:
     void UpdateFoundationHint(int foundation, int count);
 
     static std::string FrameHintText(int count);
+    // The same texts, made once.
+    static const std::string& FrameHint(int count);
 
 private:
     void PlaceOnFoundation(int card, int foundation, int position);

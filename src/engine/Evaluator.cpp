@@ -58,7 +58,7 @@ bool Evaluator::FindKingHint()
     for (int p = 1; p <= kPileCount; ++p) {
         if (s.pileCount[p] == 0) {
             FrameView& frame = context_.board.PileFrame(p);
-            frame.hint = "Hier kannst Du keine\r\nKarte setzen!";
+            frame.hint.assign("Hier kannst Du keine\r\nKarte setzen!");
             frame.showHint = false;
         }
         if (s.pileCount[p] > 1 && IsKing(s.TopOfPile(p))) {
@@ -87,19 +87,22 @@ bool Evaluator::FindMoveHint()
 {
     GameState& s = context_.state;
     context_.board.reshuffleGo.cursor = PointerShape::Hand;
+    // Source piles in order; a card has only one possible target, the pile on
+    // which the next card of its suit lies on top.
     for (int p = 1; p <= kPileCount; ++p) {
         if (s.pileCount[p] == 0)
             continue;
         const int card = s.TopOfPile(p);
-        for (int q = 1; q <= kPileCount; ++q) {
-            if (q == p || s.pileCount[q] == 0 || !MoveRules::FitsOnto(card, s.TopOfPile(q)))
-                continue;
-            s.hintSource = card;
-            s.hintTarget = s.TopOfPile(q);
-            s.tipText = "Tipp!\r\n" + CardName(s.hintSource) + "\r\nauf " + CardName(s.hintTarget);
-            s.outcome = GameOutcome::Playing;
-            return true;
-        }
+        if (!IsValidCard(card) || IsKing(card))
+            continue;
+        const int q = context_.board.Card(card + 1).stapel;
+        if (q < 1 || q > kPileCount || q == p || s.TopOfPile(q) != card + 1)
+            continue;
+        s.hintSource = card;
+        s.hintTarget = card + 1;
+        s.tipText.assign("Tipp!\r\n").append(CardName(s.hintSource)).append("\r\nauf ").append(CardName(s.hintTarget));
+        s.outcome = GameOutcome::Playing;
+        return true;
     }
     return false;
 }

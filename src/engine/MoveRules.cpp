@@ -45,16 +45,19 @@ bool MoveRules::FileOneCard()
         if (s.foundationCount[f] >= 13)
             continue;
         const int wanted = s.TopOfFoundation(f) + 1;
-        for (int p = 1; p <= kPileCount; ++p) {
-            if (s.pileCount[p] == 0 || s.TopOfPile(p) != wanted)
-                continue;
-            placer_.PlaceCard(wanted, f, s.foundationCount[f] + 1, true);
-            s.pileCards[p][s.pileCount[p]] = -1;
-            s.pileCount[p] -= 1;
-            if (context_.observer)
-                context_.observer->OnFiled(wanted, f);
-            return true;
-        }
+        if (!IsValidCard(wanted))
+            continue;
+        // A card lies on one pile only, so the lowest-numbered pile holding it
+        // on top is the one its pile number names.
+        const int p = context_.board.Card(wanted).stapel;
+        if (p < 1 || p > kPileCount || s.TopOfPile(p) != wanted)
+            continue;
+        placer_.PlaceCard(wanted, f, s.foundationCount[f] + 1, true);
+        s.pileCards[p][s.pileCount[p]] = -1;
+        s.pileCount[p] -= 1;
+        if (context_.observer)
+            context_.observer->OnFiled(wanted, f);
+        return true;
     }
     return false;
 }

@@ -3,29 +3,62 @@
 #include "engine/EngineContext.h"
 #include "shell/TextHelpers.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace lumo {
 
+namespace {
+const std::string& PointsPrefix()
+{
+    static const std::string prefix = "Punkte:" + RepeatText(" ", 12);
+    return prefix;
+}
+
+const std::string& MovesPrefix()
+{
+    static const std::string prefix = "Züge:" + RepeatText(" ", 15);
+    return prefix;
+}
+
+const std::string& TimePrefix()
+{
+    static const std::string prefix = "Spielzeit:" + RepeatText(" ", 10);
+    return prefix;
+}
+
+// Rewritten in place: the counters change with every card placed.
+void WriteCounter(std::string& label, const std::string& prefix, int value)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    label.assign(prefix);
+    label.append(digits, end);
+}
+
+// The counters are 32-bit and wrap instead of overflowing.
+int Wrapped(int a, int b) { return static_cast<int>(static_cast<unsigned>(a) + static_cast<unsigned>(b)); }
+} // namespace
+
 void ScoreKeeper::SetPoints(int value, bool add)
 {
     GameState& s = context_.state;
-    // Wrap like the 32-bit counter it is instead of overflowing.
-    s.points = add ? static_cast<int>(static_cast<unsigned>(s.points) + static_cast<unsigned>(value)) : value;
-    context_.board.points.text = PointsText(s.points);
+    s.points = add ? Wrapped(s.points, value) : value;
+    WriteCounter(context_.board.points.text, PointsPrefix(), s.points);
 }
 
 void ScoreKeeper::SetMoves(int value, bool add)
 {
     GameState& s = context_.state;
-    s.moves = add ? static_cast<int>(static_cast<unsigned>(s.moves) + static_cast<unsigned>(value)) : value;
-    context_.board.moves.text = MovesText(s.moves);
+    s.moves = add ? Wrapped(s.moves, value) : value;
+    WriteCounter(context_.board.moves.text, MovesPrefix(), s.moves);
 }
 
 void ScoreKeeper::StartClock()
 {
     context_.state.startTimeMs = context_.clock.NowMilliseconds();
     context_.state.clockRunning = true;
+    shownSecond_ = -1;
 }
 
 void ScoreKeeper::StopClock() { context_.state.clockRunning = false; }
@@ -33,7 +66,12 @@ void ScoreKeeper::StopClock() { context_.state.clockRunning = false; }
 void ScoreKeeper::ShowPlayTime()
 {
     const std::int64_t elapsed = context_.clock.NowMilliseconds() - context_.state.startTimeMs;
-    context_.board.time.text = TimeText(FormatElapsed(elapsed));
+    // The label changes once a second; the tick and the reshuffle ask far more often.
+    const std::int64_t second = elapsed > 0 ? elapsed / 1000 : 0;
+    if (second != shownSecond_) {
+        context_.board.time.text = TimeText(FormatElapsed(elapsed));
+        shownSecond_ = second;
+    }
     context_.host.RepaintTable();
 }
 
@@ -43,6 +81,7 @@ void ScoreKeeper::ShowNewGameLabels()
     SetMoves(0, false);
     StopClock();
     context_.board.time.text = TimeText("00:00:00");
+    shownSecond_ = -1;
 }
 
 std::string ScoreKeeper::FormatElapsed(std::int64_t milliseconds)
@@ -53,19 +92,10 @@ std::string ScoreKeeper::FormatElapsed(std::int64_t milliseconds)
     return text;
 }
 
-std::string ScoreKeeper::PointsText(int points)
-{
-    return "Punkte:" + RepeatText(" ", 12) + std::to_string(points);
-}
+std::string ScoreKeeper::PointsText(int points) { return PointsPrefix() + std::to_string(points); }
 
-std::string ScoreKeeper::MovesText(int moves)
-{
-    return "Züge:" + RepeatText(" ", 15) + std::to_string(moves);
-}
+std::string ScoreKeeper::MovesText(int moves) { return MovesPrefix() + std::to_string(moves); }
 
-std::string ScoreKeeper::TimeText(const std::string& elapsed)
-{
-    return "Spielzeit:" + RepeatText(" ", 10) + elapsed;
-}
+std::string ScoreKeeper::TimeText(const std::string& elapsed) { return TimePrefix() + elapsed; }
 
 } // namespace lumo

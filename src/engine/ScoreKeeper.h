@@ -28,6 +28,7 @@ public:
 
 private:
     EngineContext& context_;
+    std::int64_t shownSecond_ = -1;
 };
 
 } // namespace lumo

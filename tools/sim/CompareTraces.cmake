@@ -1,0 +1,21 @@
+# Runs lumo-sim twice with the same seed and fails unless both traces match
+# and hold one line per game.
+foreach(run 1 2)
+  execute_process(COMMAND ${SIM} --level 0 --games 40 --seed 99 --trace
+    OUTPUT_VARIABLE trace${run} ERROR_VARIABLE summary${run} RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "lumo-sim failed: ${rc}")
+  endif()
+endforeach()
+if(NOT trace1 STREQUAL trace2)
+  message(FATAL_ERROR "the same seed gave different traces")
+endif()
+string(REGEX MATCHALL "\n" lines "${trace1}")
+list(LENGTH lines count)
+if(NOT count EQUAL 120)
+  message(FATAL_ERROR "expected 120 trace lines, got ${count}")
+endif()
+string(FIND "${trace1}" "{\"game\": 0, \"level\": 1, \"seed\": " start)
+if(NOT start EQUAL 0)
+  message(FATAL_ERROR "trace does not start with the first game")
+endif()
