@@ -1,0 +1,161 @@
+#include "shell/SingleInstance.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include <unistd.h>
+
+namespace lumo {
+
+namespace {
+
+// The only request there is. Anything else on the socket is ignored, and a
+// peer that sends more than a short line without a break is cut off.
+constexpr char kActivateRequest[] = "activate";
+constexpr qint64 kLongestRequest = 64;
+
+QString RuntimeFolder()
+{
+    // Per user and private (mode 0700); Qt falls back to /tmp/runtime-<user>
+    // when the session did not set XDG_RUNTIME_DIR.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return folder;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &key, QObject *parent)
+    : QObject(parent)
+{
+    const QString folder = RuntimeFolder();
+    m_lockPath = folder + QLatin1Char('/') + key + QStringLiteral(".lock");
+    m_serverPath = folder + QLatin1Char('/') + key + QStringLiteral(".socket");
+
+    m_lock = std::make_unique<QLockFile>(m_lockPath);
+    // A lock held by a running instance never ages out; one left by a crashed
+    // process is recognised by its dead process id and taken over.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0))
+        Listen();
+    else
+        m_lock.reset();
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_server)
+        m_server->close();
+    if (m_lock)
+        m_lock->unlock();
+}
+
+QString SingleInstance::DefaultKey()
+{
+    return QStringLiteral("TLumoForm-%1").arg(static_cast<qulonglong>(getuid()));
+}
+
+bool SingleInstance::IsPrimary() const
+{
+    return m_lock != nullptr;
+}
+
+QString SingleInstance::LockFilePath() const
+{
+    return m_lockPath;
+}
+
+QString SingleInstance::ServerPath() const
+{
+    return m_serverPath;
+}
+
+void SingleInstance::SetActivationHandler(std::function<void()> handler)
+{
+    m_handler = std::move(handler);
+}
+
+bool SingleInstance::ActivateRunningInstance(int timeoutMs)
+{
+    if (IsPrimary())
+        return false;
+    const QDeadlineTimer deadline(timeoutMs);
+    QLocalSocket socket;
+    socket.connectToServer(m_serverPath);
+    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime())))
+        return false;
+    socket.write(kActivateRequest);
+    socket.write("\n");
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
+            return false;
+    }
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(static_cast<int>(deadline.remainingTime()));
+    return true;
+}
+
+void SingleInstance::Listen()
+{
+    // We hold the lock, so a socket file left behind belongs to a dead instance.
+    QLocalServer::removeServer(m_serverPath);
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::AcceptConnections);
+    // Without a socket later starts cannot reach us, but the lock still keeps
+    // them from running; that is the part that matters.
+    m_server->listen(m_serverPath);
+}
+
+void SingleInstance::AcceptConnections()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequests(socket); });
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        // The request may have arrived together with the connection.
+        ReadRequests(socket);
+    }
+}
+
+void SingleInstance::ReadRequests(QLocalSocket *socket)
+{
+    while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine(kLongestRequest + 1);
+        if (!line.endsWith('\n')) {
+            socket->abort();
+            return;
+        }
+        if (line.trimmed() != kActivateRequest)
+            continue;
+        emit ActivationRequested();
+        if (m_handler)
+            m_handler();
+    }
+    if (socket->bytesAvailable() > kLongestRequest)
+        socket->abort();
+}
+
+bool BringToForeground(QWidget *window)
+{
+    if (!window)
+        return false;
+    QWidget *top = window->window();
+    if (top->isMinimized()) {
+        top->setWindowState(top->windowState() & ~Qt::WindowMinimized);
+        top->show();
+    }
+    if (top->isActiveWindow())
+        return true;
+    top->raise();
+    top->activateWindow();
+    return top->isActiveWindow();
+}
+
+} // namespace lumo

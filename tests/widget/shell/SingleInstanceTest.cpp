@@ -1,0 +1,172 @@
+#include "shell/SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSysInfo>
+#include <QUuid>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+
+using lumo::SingleInstance;
+
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Unique per test, so parallel runs and the real program never meet.
+    static QString UniqueKey()
+    {
+        return QStringLiteral("LumoTest-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    }
+
+private slots:
+    void secondStartSeesTheFirstAndActivatesIt()
+    {
+        const QString key = UniqueKey();
+        SingleInstance first(key);
+        QVERIFY(first.IsPrimary());
+        int calls = 0;
+        first.SetActivationHandler([&calls] { ++calls; });
+        QSignalSpy requests(&first, &SingleInstance::ActivationRequested);
+
+        SingleInstance second(key);
+        QVERIFY(!second.IsPrimary());
+        QVERIFY(second.ActivateRunningInstance());
+        QTRY_COMPARE(calls, 1);
+        QCOMPARE(requests.count(), 1);
+
+        // The first one asks nobody.
+        QVERIFY(!first.ActivateRunningInstance());
+    }
+
+    void requestsWithoutAHandlerAreDropped()
+    {
+        const QString key = UniqueKey();
+        SingleInstance first(key);
+        QSignalSpy requests(&first, &SingleInstance::ActivationRequested);
+        SingleInstance second(key);
+        QVERIFY(second.ActivateRunningInstance());
+        QTRY_COMPARE(requests.count(), 1);
+
+        // A handler set afterwards does not replay the dropped request.
+        int calls = 0;
+        first.SetActivationHandler([&calls] { ++calls; });
+        QCoreApplication::processEvents();
+        QCOMPARE(calls, 0);
+    }
+
+    void aNewStartBecomesPrimaryOnceTheFirstHasEnded()
+    {
+        const QString key = UniqueKey();
+        auto first = std::make_unique<SingleInstance>(key);
+        QVERIFY(first->IsPrimary());
+        QVERIFY(!SingleInstance(key).IsPrimary());
+        first.reset();
+
+        SingleInstance next(key);
+        QVERIFY(next.IsPrimary());
+        int calls = 0;
+        next.SetActivationHandler([&calls] { ++calls; });
+        SingleInstance later(key);
+        QVERIFY(!later.IsPrimary());
+        QVERIFY(later.ActivateRunningInstance());
+        QTRY_COMPARE(calls, 1);
+    }
+
+    void staleLockOfACrashedInstanceDoesNotBlock()
+    {
+        const QString key = UniqueKey();
+        QString lockPath;
+        QString serverPath;
+        {
+            SingleInstance probe(key);
+            lockPath = probe.LockFilePath();
+            serverPath = probe.ServerPath();
+        }
+        QVERIFY(!QFile::exists(lockPath));
+        // The id of a process that has surely ended: a child we waited for.
+        QProcess child;
+        child.start(QStringLiteral("/bin/true"));
+        QVERIFY(child.waitForStarted());
+        const qint64 deadPid = child.processId();
+        QVERIFY(child.waitForFinished());
+        QVERIFY(deadPid > 0);
+
+        // What a crashed instance leaves behind: its lock and its socket file.
+        QFile lock(lockPath);
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(deadPid) + "\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+                   QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+        QFile socketFile(serverPath);
+        QVERIFY(socketFile.open(QIODevice::WriteOnly));
+        socketFile.close();
+
+        SingleInstance afterCrash(key);
+        QVERIFY(afterCrash.IsPrimary());
+        int calls = 0;
+        afterCrash.SetActivationHandler([&calls] { ++calls; });
+        SingleInstance later(key);
+        QVERIFY(!later.IsPrimary());
+        QVERIFY(later.ActivateRunningInstance());
+        QTRY_COMPARE(calls, 1);
+    }
+
+    void withoutARunningServerTheSecondStartGivesUp()
+    {
+        const QString key = UniqueKey();
+        SingleInstance first(key);
+        QVERIFY(first.IsPrimary());
+        // The first instance is still starting and not yet listening.
+        QVERIFY(QFile::remove(first.ServerPath()) || !QFile::exists(first.ServerPath()));
+        SingleInstance second(key);
+        QVERIFY(!second.IsPrimary());
+        QVERIFY(!second.ActivateRunningInstance(200));
+    }
+
+    void junkOnTheSocketIsIgnored()
+    {
+        const QString key = UniqueKey();
+        SingleInstance first(key);
+        int calls = 0;
+        first.SetActivationHandler([&calls] { ++calls; });
+        QLocalSocket peer;
+        peer.connectToServer(first.ServerPath());
+        QVERIFY(peer.waitForConnected(1000));
+        peer.write("hello\n" + QByteArray(200, 'x') + "activate\n");
+        QVERIFY(peer.waitForBytesWritten(1000));
+        QTRY_COMPARE(peer.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(calls, 0);
+
+        SingleInstance second(key);
+        QVERIFY(second.ActivateRunningInstance());
+        QTRY_COMPARE(calls, 1);
+    }
+
+    void bringToForegroundRestoresAndActivates()
+    {
+        QVERIFY(!lumo::BringToForeground(nullptr));
+
+        QWidget window;
+        window.resize(200, 100);
+        window.showMinimized();
+        QTRY_VERIFY(window.isMinimized());
+        lumo::BringToForeground(&window);
+        QTRY_VERIFY(!window.isMinimized());
+        QVERIFY(window.isVisible());
+        QTRY_VERIFY(window.isActiveWindow());
+        QVERIFY(lumo::BringToForeground(&window));
+    }
+};
+
+int RunSingleInstanceTests(int argc, char **argv)
+{
+    SingleInstanceTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "SingleInstanceTest.moc"
