@@ -1,30 +1,12 @@
-// Program entry. For now a plain window in the card table's colours; the real
-// start-up sequence replaces it.
-#include <QApplication>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QWidget>
+// Program entry: the application and its main window.
+#include "shell/LumoForm.h"
 
-namespace {
-class TableWindow : public QWidget {
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, QColor(58, 110, 165));
-        g.setColorAt(1, QColor(0, 128, 64));
-        p.fillRect(rect(), g);
-    }
-};
-} // namespace
+#include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    TableWindow w;
-    w.resize(792, 541);
-    w.setWindowTitle(QStringLiteral("Lumo"));
-    w.show();
+    lumo::TLumoForm form;
+    form.show();
     return app.exec();
 }

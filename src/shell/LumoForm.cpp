@@ -1,0 +1,345 @@
+#include "shell/LumoForm.h"
+
+#include "LumoVersion.h"
+#include "engine/ClockSeededRandom.h"
+#include "engine/Game.h"
+#include "engine/SteadyMonotonicClock.h"
+#include "lookfeel/LookColors.h"
+#include "shell/CaptionText.h"
+#include "shell/DesktopKeeper.h"
+#include "shell/FileHelpers.h"
+#include "shell/HoverReporter.h"
+#include "shell/Marquee.h"
+#include "shell/MenuController.h"
+#include "shell/MenuPanel.h"
+#include "shell/MusicBar.h"
+#include "shell/PointerTracker.h"
+#include "shell/QtGameHost.h"
+#include "shell/ScreenCursor.h"
+#include "shell/TitleBar.h"
+#include "shell/ToolTipBlocker.h"
+#include "table/Board.h"
+#include "table/BoardMouse.h"
+#include "table/TableImage.h"
+#include "timing/TCKMultimediaTimer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+namespace lumo {
+
+namespace {
+
+// Posted to the window when it is first shown; handled once it is visible.
+const QEvent::Type kDeferredStartEvent = static_cast<QEvent::Type>(QEvent::User + 300);
+
+QPoint ScreenCentre(const QWidget *w)
+{
+    const QScreen *screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().center() : QPoint();
+}
+
+} // namespace
+
+TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("TLumoForm"));
+    setWindowTitle(QStringLiteral("Lumo"));
+    setFixedSize(FormWidth, FormHeight);
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_NoSystemBackground);
+
+    FPointer = std::make_unique<PointerTracker>();
+    FToolTips = std::make_unique<ToolTipBlocker>();
+    BuildFrame();
+    BuildEngine();
+    WireMenu();
+
+    // Centre on the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect g = screen->geometry();
+        move(g.left() + g.width() / 2 - FormWidth / 2, g.top() + g.height() / 2 - FormHeight / 2);
+    }
+    SetScreenCursor(ScreenCursorShape::Wait);
+    // Application hooks (click tones, hint balloon, crash report) are installed
+    // by their owners on the application object.
+
+    // A stale copy of the program in the temporary folder goes.
+    const QString stale = QString::fromStdString(TempFolderPath())
+        + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (QFileInfo(stale).isFile())
+        QFile::remove(stale);
+
+    FProgramVersion = QStringLiteral(LUMO_VERSION);
+    FCaptionText = QString::fromStdString(MakeCaptionText(QDate::currentDate().year()));
+    FMarquee = FCaptionText.toStdU32String();
+    panel_menue->lb_menue->setText(FCaptionText + QStringLiteral(" Vers. ") + FProgramVersion);
+    panel_menue->lb_menue->adjustSize();
+
+    kopf_timer = new TCKMultimediaTimer(this);
+    kopf_timer->SetInterval(250);
+    kopf_timer->SetOnTimer([this](TCKMultimediaTimer *) { kopf_timerTimer(); });
+    kopf_timer->SetEnabled(true);
+}
+
+TLumoForm::~TLumoForm()
+{
+    kopf_timer->SetEnabled(false);
+    t_blinker->SetEnabled(false);
+}
+
+void TLumoForm::BuildFrame()
+{
+    p_haupt = new GradientPanel(LookColors::FrameBlue(), LookColors::FrameBlue(),
+        GradientPanel::Direction::Vertical, this);
+    p_haupt->setObjectName(QStringLiteral("p_haupt"));
+    p_haupt->setGeometry(0, 0, FormWidth, FormHeight);
+    p_haupt->SetRaisedBevel(1);
+
+    panel_menue = new TitleBar(p_haupt);
+    panel_menue->setGeometry(2, 2, Board::TableWidth, TitleBar::BarHeight);
+    p_karten = new Board(p_haupt);
+    p_karten->move(2, 2 + TitleBar::BarHeight);
+    p_Sound = new MusicBar(p_haupt);
+    p_Sound->setGeometry(2, 2 + TitleBar::BarHeight + Board::TableHeight, Board::TableWidth,
+        MusicBar::BarHeight);
+
+    p_menue = new MenuPanel(p_karten);
+    p_menue->move(0, 0);
+    p_menue->hide();
+    p_karten->AddOverlay(p_menue);
+
+    for (QWidget *w : {static_cast<QWidget *>(p_haupt), static_cast<QWidget *>(panel_menue),
+             static_cast<QWidget *>(panel_menue->lb_menue), static_cast<QWidget *>(p_karten)})
+        w->installEventFilter(this);
+}
+
+void TLumoForm::BuildEngine()
+{
+    FRandom = std::make_unique<ClockSeededRandom>();
+    FClock = std::make_unique<SteadyMonotonicClock>();
+    FHost = std::make_unique<QtGameHost>(*p_karten, *FPointer);
+    FGame = std::make_unique<Game>(*FHost, *FRandom, *FClock);
+    FHost->SetGame(FGame.get());
+    FHost->OnSoundSwitchOn = [this] { return FSoundOn; };
+    FHost->OnCloseMenu = [this] { CloseMenu(); };
+    FHost->OnMainWindowActivated = [this] { return FActivationMark != 0; };
+    FHost->OnRendered = [this] { AfterRender(); };
+
+    FMouse = new BoardMouse(*p_karten, *FGame, this, this);
+    FMouse->CloseMenu = [this] { CloseMenu(); };
+    FMouse->RenderTable = [this] { FHost->Render(); };
+
+    t_blinker = new TCKMultimediaTimer(this);
+    t_blinker->SetEnabled(false);
+    t_blinker->SetInterval(500);
+    t_blinker->SetOnTimer([this](TCKMultimediaTimer *) {
+        FGame->t_blinkerTimer();
+        FHost->Render();
+    });
+
+    connect(p_karten->bild_go, &TableImage::clicked, this, [this] {
+        FGame->bild_goClick(true);
+        FHost->Render();
+    });
+    connect(p_karten->bild_stop, &TableImage::clicked, this, [this] {
+        FGame->bild_goClick(false);
+        FHost->Render();
+    });
+    FHost->Render();
+}
+
+void TLumoForm::WireMenu()
+{
+    FMenu = std::make_unique<MenuController>(p_menue, panel_menue->bt_menue);
+    FMenu->NewGameStarting = [this] { return FGame->Busy(); };
+    FMenu->SetLastHovered(this);
+
+    FHover = new HoverReporter([this](QWidget *sender) { GenericMouseMove(sender); }, this);
+    FHover->Watch(panel_menue->bt_menue);
+    FHover->Watch(panel_menue);
+    FHover->Watch(p_karten);
+    FHover->Watch(p_karten->Foundation(1));
+
+    connect(panel_menue->bt_menue, &QAbstractButton::clicked, this, [this] { bt_menueClick(); });
+    connect(panel_menue->bt_minimize, &QAbstractButton::clicked, this, [this] { bt_minimizeClick(); });
+    connect(panel_menue->bt_ende, &QAbstractButton::clicked, this, [this] { bt_endeClick(); });
+    connect(p_menue->bt_exit, &QAbstractButton::clicked, this, [this] { bt_endeClick(); });
+    connect(p_menue->bt_neu, &QAbstractButton::clicked, this, [this] {
+        FGame->bt_neuClick();
+        FHost->Render();
+    });
+    for (int level = 1; level <= 3; ++level) {
+        connect(p_menue->LevelButton(level), &QAbstractButton::clicked, this, [this, level] {
+            CloseMenu();
+            FGame->bt_stufe_Click(level);
+            FHost->Render();
+        });
+    }
+}
+
+void TLumoForm::AfterRender()
+{
+    const BoardModel &model = FGame->Board();
+    p_menue->ShowLevel(FGame->Level());
+    if (t_blinker->Enabled() != model.blinkerEnabled)
+        t_blinker->SetEnabled(model.blinkerEnabled);
+}
+
+QString TLumoForm::MarqueeText() const
+{
+    return QString::fromStdU32String(FMarquee);
+}
+
+void TLumoForm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (FShownOnce)
+        return;
+    FShownOnce = true;
+    QCoreApplication::postEvent(this, new QEvent(kDeferredStartEvent));
+}
+
+bool TLumoForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && FActivationMark == 0)
+        FormActivate();
+    return QWidget::event(event);
+}
+
+void TLumoForm::customEvent(QEvent *event)
+{
+    if (event->type() == kDeferredStartEvent)
+        DeferredStart();
+}
+
+void TLumoForm::FormActivate()
+{
+    FActivationMark = 1;
+    SetScreenCursor(ScreenCursorShape::Normal);
+    QCursor::setPos(ScreenCentre(this));
+    p_karten->update();
+    FHintsOn = true;
+    CloseMenu();
+}
+
+void TLumoForm::DeferredStart()
+{
+    repaint();
+    FGame->StartFirstGame();
+    FHost->Render();
+    QCursor::setPos(ScreenCentre(this));
+
+    // The music bar comes up ready; the music player fills in its state.
+    p_Sound->lb_midi->show();
+    p_Sound->btn_prev->show();
+    p_Sound->btn_next->show();
+    FMusicTempFile = QString::fromStdString(TempFolderPath()) + QStringLiteral("~LUMO.TMP");
+
+    if (ReadSettings)
+        ReadSettings();
+    if (SetMusic)
+        SetMusic(FMusicOn);
+    if (SetAnimation)
+        SetAnimation(FAnimationOn);
+    FDeferredStartDone = true;
+}
+
+void TLumoForm::kopf_timerTimer()
+{
+    if (FActivationMark == 0)
+        return;
+    // The task bar shows the window title: it runs one character per tick.
+    setWindowTitle(MarqueeText());
+    FMarquee = RotateMarquee(FMarquee);
+
+    if (CheckSoundDevice)
+        CheckSoundDevice();
+    if (FGame->ClockRunning()) {
+        FGame->PlayClockTick();
+        FHost->Render();
+    }
+    KeepOnDesktop();
+}
+
+void TLumoForm::KeepOnDesktop()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen || isMinimized())
+        return;
+    const QRect desk = screen->virtualGeometry();
+    const QRect frame = frameGeometry();
+    const ScreenRect placed = lumo::KeepOnDesktop(
+        ScreenRect{frame.left(), frame.top(), frame.width(), frame.height()},
+        ScreenRect{desk.left(), desk.top(), desk.width(), desk.height()});
+    if (placed.left != frame.left() || placed.top != frame.top())
+        move(pos() + QPoint(placed.left - frame.left(), placed.top - frame.top()));
+}
+
+void TLumoForm::bt_menueClick()
+{
+    FMenu->bt_menueClick();
+}
+
+void TLumoForm::CloseMenu()
+{
+    FMenu->CloseMenu();
+}
+
+void TLumoForm::GenericMouseMove(QWidget *sender)
+{
+    FMenu->GenericMouseMove(sender);
+}
+
+void TLumoForm::bt_minimizeClick()
+{
+    showMinimized();
+}
+
+void TLumoForm::bt_endeClick()
+{
+    QCoreApplication::processEvents();
+    SetScreenCursor(ScreenCursorShape::Normal);
+    CloseMenu();
+    if (WriteSettings)
+        WriteSettings();
+    if (SetAnimation)
+        SetAnimation(false);
+    close();
+}
+
+bool TLumoForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        // Only a press on the control's own background moves the window.
+        if (!widget->childAt(mouse->position().toPoint())) {
+            p_hauptMouseDown(widget, mouse->button());
+            if (widget == p_karten)
+                FMouse->p_kartenClick();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TLumoForm::p_hauptMouseDown(QWidget *, Qt::MouseButton button)
+{
+    if (HideHintBalloon)
+        HideHintBalloon();
+    SetScreenCursor(ScreenCursorShape::SizeAll);
+    if (button == Qt::LeftButton && !isMaximized() && windowHandle())
+        windowHandle()->startSystemMove();
+    SetScreenCursor(ScreenCursorShape::Normal);
+}
+
+} // namespace lumo

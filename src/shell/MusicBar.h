@@ -1,0 +1,27 @@
+#pragma once
+// The thin bar along the bottom edge with the music status and the two track
+// buttons. What they do is wired by the music player.
+
+#include "lookfeel/GradientPanel.h"
+
+class QAbstractButton;
+class QLabel;
+
+namespace lumo {
+
+class MusicBar : public GradientPanel {
+    Q_OBJECT
+public:
+    static constexpr int BarHeight = 17;
+
+    explicit MusicBar(QWidget *parent = nullptr);
+
+    QAbstractButton *btn_prev = nullptr;
+    QLabel *lb_midi = nullptr;
+    QAbstractButton *btn_next = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+};
+
+} // namespace lumo

@@ -1,0 +1,63 @@
+#pragma once
+// Mouse input on the card table: dragging a pile's top card and dropping it,
+// spreading a pile or a foundation for a look at the hidden cards, and the
+// highlight of the pile that just took a card.
+
+#include "engine/GameHost.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+namespace lumo {
+
+class Board;
+class Game;
+class TPlayingCards;
+
+class BoardMouse : public QObject {
+    Q_OBJECT
+public:
+    // mainWindow: the window whose client coordinates the drag is measured in.
+    BoardMouse(Board &board, Game &game, QWidget *mainWindow, QObject *parent = nullptr);
+
+    // Called first by most actions: hides the menu.
+    std::function<void()> CloseMenu;
+    // Re-renders the whole table from the model.
+    std::function<void()> RenderTable;
+
+    void CardMouseDown(TPlayingCards *card, Qt::MouseButton button);
+    void CardMouseMove(TPlayingCards *card, Qt::MouseButtons held, QPoint pos);
+    void CardMouseUp(TPlayingCards *card);
+    void CardMouseLeave(TPlayingCards *card);
+
+    void StartDrag(TPlayingCards *card);
+    void MoveDraggedCard(TPlayingCards *card, int left, int top);
+    void UnhighlightFrame();
+
+    void image_unten_Click(int pile);
+    void image_oben_Click(int foundation);
+    void p_kartenClick();
+
+    bool Dragging() const { return FDragging; }
+    int DragCard() const { return FDragCard; }
+    TablePoint DragOrigin() const { return FDragOrigin; }
+    bool Peeking() const { return FPeeking; }
+
+private:
+    void AttachMoveHandlers();
+    void DetachMoveHandlers();
+    void ShowCard(int card);
+
+    Board &FBoard;
+    Game &FGame;
+    QWidget *FMainWindow;
+    bool FDragging = false;
+    int FDragCard = 0;
+    TablePoint FDragOrigin;
+    bool FPeeking = false;
+};
+
+} // namespace lumo
