@@ -1,0 +1,232 @@
+#include "companion/TForm_Message.h"
+
+#include "LumoVersion.h"
+#include "companion/FadeWindow.h"
+#include "companion/MessageDialog.h"
+#include "companion/MessageLayout.h"
+#include "lookfeel/GlassButton.h"
+#include "lookfeel/GradientPanel.h"
+#include "lookfeel/LookColors.h"
+#include "lookfeel/LookFonts.h"
+#include "shell/FileHelpers.h"
+#include "shell/QtTextHelpers.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace lumo {
+
+namespace {
+
+QString ForDisplay(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+TForm_Message::TForm_Message(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setModal(true);
+    setFont(LookFonts::Dialog(10, false));
+    setWindowTitle(QStringLiteral("Informationen zu %1 Version %2")
+                       .arg(QString::fromStdString(ProgramBaseName()), QStringLiteral(LUMO_VERSION)));
+
+    StaticText1 = new QLabel(this);
+    StaticText1->setFont(LookFonts::Dialog(10, true));
+    StaticText1->setTextFormat(Qt::PlainText);
+    StaticText1->setAutoFillBackground(true);
+    QPalette textPalette = StaticText1->palette();
+    textPalette.setColor(QPalette::Window, LookColors::LightBlue());
+    textPalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    StaticText1->setPalette(textPalette);
+    StaticText1->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    PopupMenu = new QMenu(this);
+    mClose = PopupMenu->addAction(QStringLiteral("ESC - Schließen"));
+    connect(mClose, &QAction::triggered, this, [this] { done(mrNo); });
+    connect(StaticText1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        PopupMenu->popup(StaticText1->mapToGlobal(at));
+    });
+
+    PanBottom = new GradientPanel(LookColors::DarkBlue(), LookColors::LightBlue(),
+                                  GradientPanel::Direction::Vertical, this);
+    PanBottom->setCursor(Qt::SizeAllCursor);
+    PanBottom->setMouseTracking(true);
+    PanBottom->installEventFilter(this);
+
+    btn_ok = MakeButton(QStringLiteral("&Schließen"));
+    btn_yes = MakeButton(QStringLiteral("&Ja"));
+    btn_no = MakeButton(QStringLiteral("&Nein"));
+    connect(btn_yes, &QAbstractButton::clicked, this, [this] {
+        FAnswer = true;
+        done(mrYes);
+    });
+    connect(btn_ok, &QAbstractButton::clicked, this, [this] {
+        FAnswer = true;
+        done(mrOk);
+    });
+    connect(btn_no, &QAbstractButton::clicked, this, [this] { done(mrNo); });
+
+    setWindowOpacity(240 / 255.0);
+}
+
+GlassButton *TForm_Message::MakeButton(const QString &caption)
+{
+    auto *button = new GlassButton(caption, PanBottom);
+    button->SetFaceColor(LookColors::FrameBlue());
+    button->SetCornerRadius(10);
+    button->setFont(LookFonts::GlassCaption(10));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setMouseTracking(true);
+    button->installEventFilter(this);
+    button->hide();
+    return button;
+}
+
+int TForm_Message::LineHeight() const
+{
+    return QFontMetrics(LookFonts::Dialog(10, false)).size(Qt::TextSingleLine, QStringLiteral("Ö,y")).height();
+}
+
+void TForm_Message::Prepare(const QString &text, std::uint16_t buttons, const QString &prefix, bool centred)
+{
+    const QFontMetrics textMetrics(StaticText1->font());
+    int widest = 0;
+    for (const std::string &line : SplitMessageLines(text.toStdString()))
+        widest = std::max(widest, textMetrics.horizontalAdvance(QString::fromStdString(line)));
+    const int trimmedLines = static_cast<int>(SplitMessageLines(Trim(text).toStdString()).size());
+    const MessageLayout layout = LayoutMessage(widest, LineHeight(), trimmedLines, buttons);
+
+    FDisplayed = QString::fromStdString(MessageDisplayText(text.toStdString(), prefix.toStdString()));
+    StaticText1->setText(ForDisplay(FDisplayed));
+    StaticText1->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+
+    setFixedSize(layout.width, layout.height);
+    const int inner = layout.width - 2 * kMessageBorder;
+    const int barTop = layout.height - kMessageBorder - kMessageBarHeight;
+    StaticText1->setGeometry(kMessageBorder, kMessageBorder, inner, barTop - kMessageBorder);
+    PanBottom->setGeometry(kMessageBorder, barTop, inner, kMessageBarHeight);
+
+    btn_ok->setVisible(layout.showClose);
+    btn_no->setVisible(layout.showNo);
+    btn_yes->setVisible(layout.showYes);
+    btn_ok->setGeometry(layout.closeLeft, kMessageButtonTop, kMessageButtonWidth, kMessageButtonHeight);
+    btn_no->setGeometry(layout.noLeft, kMessageButtonTop, kMessageButtonWidth, kMessageButtonHeight);
+    btn_yes->setGeometry(layout.yesLeft, kMessageButtonTop, kMessageButtonWidth, kMessageButtonHeight);
+}
+
+void TForm_Message::PlaceWindow()
+{
+    QWidget *main = DialogMainWindow();
+    QRect area;
+    if (main && main->isVisible()) {
+        area = main->frameGeometry();
+    } else {
+        const QScreen *screen = (main ? main->screen() : nullptr);
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        area = screen ? screen->geometry() : QRect(0, 0, width(), height());
+    }
+    const int left = std::max(0, (area.width() - width()) / 2 + area.left());
+    const int top = std::max(0, (area.height() - height()) / 2 + area.top());
+    move(left, top);
+}
+
+void TForm_Message::showEvent(QShowEvent *event)
+{
+    PlaceWindow();
+    QDialog::showEvent(event);
+}
+
+void TForm_Message::done(int result)
+{
+    if (FClosing)
+        return;
+    FClosing = true;
+    if (isVisible())
+        FadeWindow(this, false, 5, 255);
+    QDialog::done(result);
+}
+
+void TForm_Message::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        done(mrYes);
+        return;
+    case Qt::Key_Escape:
+        done(mrCancel);
+        return;
+    default:
+        break;
+    }
+    // The underlined letter of a visible button presses it, with or without Alt.
+    if (mods == Qt::NoModifier || mods == Qt::AltModifier) {
+        GlassButton *target = nullptr;
+        switch (event->key()) {
+        case Qt::Key_J:
+            target = btn_yes;
+            break;
+        case Qt::Key_N:
+            target = btn_no;
+            break;
+        case Qt::Key_S:
+            target = btn_ok;
+            break;
+        default:
+            break;
+        }
+        if (target && target->isVisible()) {
+            target->click();
+            return;
+        }
+    }
+    event->ignore();
+}
+
+void TForm_Message::paintEvent(QPaintEvent *)
+{
+    // The border: what the text area and the bar leave free around the edge.
+    QPainter painter(this);
+    painter.fillRect(rect(), LookColors::DarkBlue());
+}
+
+bool TForm_Message::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *button = qobject_cast<GlassButton *>(watched);
+    if (button && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
+        button->SetShineColor(LookColors::HoverLime());
+    } else if (watched == PanBottom) {
+        if (event->type() == QEvent::MouseMove) {
+            for (GlassButton *b : {btn_ok, btn_yes, btn_no})
+                if (b->ShineColor() == LookColors::HoverLime())
+                    b->SetShineColor(Qt::white);
+        } else if (event->type() == QEvent::MouseButtonPress) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && !isMaximized() && windowHandle()) {
+                // The window system moves the window with the pointer from here.
+                windowHandle()->startSystemMove();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace lumo

@@ -1,0 +1,283 @@
+#include "companion/MessageDialog.h"
+#include "companion/MessageLayout.h"
+#include "companion/TForm_Message.h"
+#include "lookfeel/GlassButton.h"
+#include "lookfeel/GradientPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+using namespace lumo;
+
+namespace {
+
+// Runs the action on the message dialog as soon as it is shown.
+void OnDialog(std::function<void(TForm_Message *)> act)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto *dialog = qobject_cast<TForm_Message *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(dialog);
+    });
+    timer->start();
+}
+
+class KeyCounter : public QWidget {
+public:
+    int keys = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent *) override { ++keys; }
+    void keyReleaseEvent(QKeyEvent *) override { ++keys; }
+};
+
+struct Seen {
+    QSize size;
+    int lineHeight = 0;
+    QRect close, yes, no, bar;
+    bool closeVisible = false, yesVisible = false, noVisible = false;
+    QString displayed;
+    QString title;
+    double opacity = 0;
+    QPoint pos;
+};
+
+Seen Look(TForm_Message *d)
+{
+    Seen s;
+    s.size = d->size();
+    s.lineHeight = d->LineHeight();
+    s.close = d->CloseButton()->geometry();
+    s.yes = d->YesButton()->geometry();
+    s.no = d->NoButton()->geometry();
+    s.bar = d->Bar()->geometry();
+    s.closeVisible = d->CloseButton()->isVisible();
+    s.yesVisible = d->YesButton()->isVisible();
+    s.noVisible = d->NoButton()->isVisible();
+    s.displayed = d->DisplayedText();
+    s.title = d->windowTitle();
+    s.opacity = d->windowOpacity();
+    s.pos = d->pos();
+    return s;
+}
+
+} // namespace
+
+class MessageDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        SetDialogMainWindow(nullptr);
+    }
+
+    void infoSizesAndCentredCloseButton()
+    {
+        Seen s;
+        OnDialog([&](TForm_Message *d) {
+            s = Look(d);
+            d->CloseButton()->click();
+        });
+        ShowInfo(QStringLiteral("  Kurz.  "));
+        QCOMPARE(s.size, QSize(290, s.lineHeight * 4 + 30));
+        QVERIFY(s.lineHeight > 8);
+        QVERIFY(s.closeVisible);
+        QVERIFY(!s.yesVisible);
+        QVERIFY(!s.noVisible);
+        QCOMPARE(s.close, QRect((290 - 80) / 2, 7, 80, 25));
+        QCOMPARE(s.bar, QRect(2, s.size.height() - 42, 286, 40));
+        // Blanks around the text are not shown; an empty line stands above it.
+        QCOMPARE(s.displayed, QStringLiteral("\r\nKurz.\r\n"));
+        QVERIFY(s.title.startsWith(QStringLiteral("Informationen zu ")));
+        QVERIFY(s.title.endsWith(QStringLiteral(" Version 26.4.6.0")));
+        QVERIFY(qAbs(s.opacity - 240 / 255.0) < 0.01);
+    }
+
+    void longerTextsGrowTheWindow()
+    {
+        const QString line = QString(80, QLatin1Char('W'));
+        Seen s;
+        OnDialog([&](TForm_Message *d) {
+            s = Look(d);
+            d->CloseButton()->click();
+        });
+        ShowInfo(line + QStringLiteral("\r\nzwei\r\ndrei"));
+        const QFontMetrics bold([] {
+            TForm_Message probe;
+            return probe.TextArea()->font();
+        }());
+        QCOMPARE(s.size.width(), bold.horizontalAdvance(line) + 40);
+        QCOMPARE(s.size.height(), s.lineHeight * 6 + 30);
+        QCOMPARE(s.close.left(), (s.size.width() - 80) / 2);
+    }
+
+    void questionHasYesAndNoAtTheRightEnd()
+    {
+        Seen s;
+        OnDialog([&](TForm_Message *d) {
+            s = Look(d);
+            d->NoButton()->click();
+        });
+        QVERIFY(!AskQuestion(QStringLiteral("Neues Spiel?")));
+        QVERIFY(s.displayed.startsWith(QStringLiteral("Frage:\r\nNeues Spiel?")));
+        QVERIFY(s.yesVisible);
+        QVERIFY(s.noVisible);
+        QVERIFY(!s.closeVisible);
+        const int bar = s.size.width() - 4;
+        QCOMPARE(s.no.left(), bar - 80 - 10);
+        QCOMPARE(s.yes.left(), bar - 160 - 20);
+        QCOMPARE(s.no.top(), 7);
+    }
+
+    void blanksOfAQuestionCountInItsWidth()
+    {
+        const QString text = QString(60, QLatin1Char('x'));
+        Seen plain, padded;
+        OnDialog([&](TForm_Message *d) {
+            plain = Look(d);
+            d->NoButton()->click();
+        });
+        AskQuestion(text);
+        OnDialog([&](TForm_Message *d) {
+            padded = Look(d);
+            d->NoButton()->click();
+        });
+        AskQuestion(QStringLiteral("          ") + text + QStringLiteral("          "));
+        QVERIFY(padded.size.width() > plain.size.width());
+        QCOMPARE(padded.displayed, plain.displayed);
+    }
+
+    void waysToCloseAQuestion_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("click Ja") << "yes" << true;
+        QTest::newRow("key J") << "J" << true;
+        QTest::newRow("Alt+J") << "Alt+J" << true;
+        QTest::newRow("click Nein") << "no" << false;
+        QTest::newRow("key N") << "N" << false;
+        QTest::newRow("Enter") << "Enter" << false;
+        QTest::newRow("Escape") << "Escape" << false;
+        QTest::newRow("menu") << "menu" << false;
+        QTest::newRow("S is not a button here") << "S-then-Escape" << false;
+    }
+
+    void waysToCloseAQuestion()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, answer);
+        OnDialog([how](TForm_Message *d) {
+            if (how == "yes")
+                d->YesButton()->click();
+            else if (how == "no")
+                d->NoButton()->click();
+            else if (how == "J")
+                QTest::keyClick(d, Qt::Key_J);
+            else if (how == "Alt+J")
+                QTest::keyClick(d, Qt::Key_J, Qt::AltModifier);
+            else if (how == "N")
+                QTest::keyClick(d, Qt::Key_N);
+            else if (how == "Enter")
+                QTest::keyClick(d, Qt::Key_Return);
+            else if (how == "Escape")
+                QTest::keyClick(d, Qt::Key_Escape);
+            else if (how == "menu")
+                d->CloseMenuItem()->trigger();
+            else if (how == "S-then-Escape") {
+                QTest::keyClick(d, Qt::Key_S);
+                QTest::keyClick(d, Qt::Key_Escape);
+            }
+        });
+        QCOMPARE(AskQuestion(QStringLiteral("Wirklich?")), answer);
+    }
+
+    void closeButtonAnswersTrueAndEnterFalse()
+    {
+        OnDialog([](TForm_Message *d) { QTest::keyClick(d, Qt::Key_S); });
+        QVERIFY(ShowMessageDialog(QStringLiteral("Info"), kButtonsInfo, QString(), true));
+        OnDialog([](TForm_Message *d) { QTest::keyClick(d, Qt::Key_Enter); });
+        QVERIFY(!ShowMessageDialog(QStringLiteral("Info"), kButtonsInfo, QString(), true));
+        OnDialog([](TForm_Message *d) { d->CloseMenuItem()->trigger(); });
+        QVERIFY(!ShowMessageDialog(QStringLiteral("Info"), kButtonsInfo, QString(), true));
+    }
+
+    void keysTypedMeanwhileDoNotReachTheWindowBelow()
+    {
+        KeyCounter below;
+        below.resize(400, 300);
+        below.show();
+        SetDialogMainWindow(&below);
+        auto typeAndClose = [&below](TForm_Message *d) {
+            QCoreApplication::postEvent(&below, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+            QCoreApplication::postEvent(&below, new QKeyEvent(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a"));
+            d->CloseButton()->click();
+        };
+
+        // Without the purge the keys would arrive: the fixture can see them.
+        OnDialog(typeAndClose);
+        ShowMessageDialog(QStringLiteral("Ohne"), kButtonsInfo, QString(), true);
+        QCoreApplication::processEvents();
+        QCOMPARE(below.keys, 2);
+
+        below.keys = 0;
+        OnDialog(typeAndClose);
+        ShowInfo(QStringLiteral("Mit"));
+        QCoreApplication::processEvents();
+        QCOMPARE(below.keys, 0);
+
+        OnDialog(typeAndClose);
+        AskQuestion(QStringLiteral("Mit?"));
+        QCoreApplication::processEvents();
+        QCOMPARE(below.keys, 0);
+    }
+
+    void centresOverTheVisibleMainWindow()
+    {
+        QWidget main;
+        main.setGeometry(100, 80, 700, 500);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        SetDialogMainWindow(&main);
+        Seen s;
+        OnDialog([&](TForm_Message *d) {
+            s = Look(d);
+            d->CloseButton()->click();
+        });
+        ShowInfo(QStringLiteral("Mitte"));
+        const QRect frame = main.frameGeometry();
+        QCOMPARE(s.pos.x(), (frame.width() - s.size.width()) / 2 + frame.left());
+        QCOMPARE(s.pos.y(), (frame.height() - s.size.height()) / 2 + frame.top());
+    }
+
+    void hoverLightsTheButtonLimeAndTheBarTurnsItBack()
+    {
+        OnDialog([](TForm_Message *d) {
+            QEvent enter(QEvent::Enter);
+            QCoreApplication::sendEvent(d->YesButton(), &enter);
+            const bool lit = d->YesButton()->ShineColor() == QColor(0, 255, 0);
+            QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(d->Bar(), &move);
+            const bool back = d->YesButton()->ShineColor() == QColor(Qt::white);
+            if (lit && back)
+                d->YesButton()->click();
+            else
+                d->NoButton()->click();
+        });
+        QVERIFY(AskQuestion(QStringLiteral("Leuchtet es?")));
+    }
+};
+
+QTEST_MAIN(MessageDialogTest)
+#include "MessageDialogTest.moc"
