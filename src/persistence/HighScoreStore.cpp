@@ -22,10 +22,14 @@ HighScoreStore HighScoreStore::InFolder(const QString &folder, const QString &ba
 
 QString HighScoreStore::DefaultFolder()
 {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programFolder).isWritable())
-        return programFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return ChooseFolder(QCoreApplication::applicationDirPath(),
+                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString HighScoreStore::ChooseFolder(const QString &programFolder, const QString &dataFolder)
+{
+    const QFileInfo info(programFolder);
+    return info.isDir() && info.isWritable() ? programFolder : dataFolder;
 }
 
 HighScoreStore HighScoreStore::ForProgram()

@@ -18,6 +18,7 @@ public:
     // portable copy); an installed program's folder is not, so there the list
     // lives in the user's data folder.
     static QString DefaultFolder();
+    static QString ChooseFolder(const QString &programFolder, const QString &dataFolder);
     static HighScoreStore ForProgram();
 
     const QString &filePath() const { return m_filePath; }
