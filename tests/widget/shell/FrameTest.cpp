@@ -144,6 +144,14 @@ void FrameTest::menuOpensOnHoverAndClosesOnTheTable()
     QTest::mouseMove(form->panel_menue, QPoint(400, 5));
     QVERIFY(form->p_menue->isHidden());
 
+    // Only entering acts: opened while the pointer rests on the table (as a
+    // key command does), further moves over the table leave it open.
+    QTest::mouseMove(form->p_karten, QPoint(560, 470));
+    form->bt_menueClick();
+    QTest::mouseMove(form->p_karten, QPoint(570, 472));
+    QVERIFY(form->p_menue->isVisible());
+    form->bt_menueClick();
+
     // A click on the button toggles it.
     QTest::mouseClick(form->panel_menue->bt_menue, Qt::LeftButton);
     QVERIFY(form->p_menue->isVisible());
