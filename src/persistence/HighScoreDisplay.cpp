@@ -1,5 +1,6 @@
 #include "persistence/HighScoreDisplay.h"
 
+#include "lookfeel/LookFonts.h"
 #include "persistence/Windows1252.h"
 
 #include <QLabel>
@@ -20,10 +21,7 @@ QLabel *ColumnLabel(QWidget *parent, const QString &name, const QString &caption
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setAlignment(alignment | Qt::AlignTop);
-    QFont font = label->font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(LookFonts::Dialog(8, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(22, 56, 95));
     label->setPalette(palette);

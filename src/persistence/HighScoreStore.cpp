@@ -1,6 +1,6 @@
 #include "persistence/HighScoreStore.h"
 
-#include "persistence/StoreBaseName.h"
+#include "shell/FileHelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,7 +34,7 @@ QString HighScoreStore::ChooseFolder(const QString &programFolder, const QString
 
 HighScoreStore HighScoreStore::ForProgram()
 {
-    return InFolder(DefaultFolder(), StoreBaseName());
+    return InFolder(DefaultFolder(), QString::fromStdString(ProgramBaseName()));
 }
 
 std::string HighScoreStore::Read() const

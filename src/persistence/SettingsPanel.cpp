@@ -1,6 +1,8 @@
 #include "persistence/SettingsPanel.h"
 
-#include "persistence/PanelButton.h"
+#include "lookfeel/GradientButton.h"
+#include "lookfeel/LookColors.h"
+#include "lookfeel/LookFonts.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -10,53 +12,49 @@ namespace lumo {
 
 namespace {
 
-const QColor kPanelColour(58, 110, 165);
-const QColor kSeparatorColour(110, 150, 210);
-
-QFrame *Separator(QWidget *parent, const QRect &geometry)
+QWidget *Separator(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    auto *line = new QFrame(parent);
+    auto *line = new GradientPanel(parent);
+    line->setObjectName(name);
+    line->SetColor(LookColors::SeparatorBlue());
     line->setGeometry(geometry);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, kSeparatorColour);
-    line->setPalette(palette);
     return line;
+}
+
+QAbstractButton *PanelButton(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *button = new GradientButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
 }
 
 } // namespace
 
 SettingsPanel::SettingsPanel(UserSettings &settings, SettingsHost &host, QWidget *parent)
-    : QFrame(parent), m_settings(settings), m_host(host)
+    : GradientPanel(parent), m_settings(settings), m_host(host)
 {
     setObjectName(QStringLiteral("p_engine"));
     setFixedSize(167, 197);
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(1);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kPanelColour);
-    setPalette(palette);
+    SetColor(LookColors::FrameBlue());
+    SetRaisedBevel(1);
 
     m_heading = new QLabel(QStringLiteral("Einstellungen"), this);
     m_heading->setObjectName(QStringLiteral("Label1"));
-    QFont headingFont = m_heading->font();
-    headingFont.setPixelSize(13);
-    headingFont.setBold(true);
-    m_heading->setFont(headingFont);
+    m_heading->setFont(LookFonts::Dialog(10, true));
     QPalette headingPalette = m_heading->palette();
     headingPalette.setColor(QPalette::WindowText, Qt::white);
     m_heading->setPalette(headingPalette);
     m_heading->adjustSize();
     m_heading->move(36, 7);
 
-    Separator(this, QRect(1, 27, 164, 3))->setObjectName(QStringLiteral("Panel1"));
-    m_sound = MakePanelButton(this, QStringLiteral("bt_soundonoff"), QRect(9, 35, 149, 25));
-    m_music = MakePanelButton(this, QStringLiteral("btn_musik"), QRect(9, 64, 149, 25));
-    m_bird = MakePanelButton(this, QStringLiteral("bt_vogel"), QRect(9, 93, 149, 25));
-    m_animation = MakePanelButton(this, QStringLiteral("bt_ani"), QRect(9, 122, 149, 25));
-    Separator(this, QRect(2, 154, 163, 3))->setObjectName(QStringLiteral("Panel2"));
-    m_ok = MakePanelButton(this, QStringLiteral("bt_setupok"), QRect(50, 162, 65, 25));
+    Separator(this, QStringLiteral("Panel1"), QRect(1, 27, 164, 3));
+    m_sound = PanelButton(this, QStringLiteral("bt_soundonoff"), QRect(9, 35, 149, 25));
+    m_music = PanelButton(this, QStringLiteral("btn_musik"), QRect(9, 64, 149, 25));
+    m_bird = PanelButton(this, QStringLiteral("bt_vogel"), QRect(9, 93, 149, 25));
+    m_animation = PanelButton(this, QStringLiteral("bt_ani"), QRect(9, 122, 149, 25));
+    Separator(this, QStringLiteral("Panel2"), QRect(2, 154, 163, 3));
+    m_ok = PanelButton(this, QStringLiteral("bt_setupok"), QRect(50, 162, 65, 25));
 
     SetCaption(m_sound, QStringLiteral("Sound ausschalten"));
     SetCaption(m_music, QStringLiteral("Musik ausschalten"));

@@ -6,14 +6,14 @@
 #include "persistence/SettingsHost.h"
 #include "persistence/UserSettings.h"
 
-#include <QFrame>
+#include "lookfeel/GradientPanel.h"
 
 class QAbstractButton;
 class QLabel;
 
 namespace lumo {
 
-class SettingsPanel : public QFrame {
+class SettingsPanel : public GradientPanel {
     Q_OBJECT
 public:
     // The panel lies on the main panel (its parent) and starts hidden.

@@ -1,6 +1,6 @@
 #include "persistence/SettingsStore.h"
 
-#include "persistence/StoreBaseName.h"
+#include "shell/FileHelpers.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -49,7 +49,7 @@ SettingsStore::SettingsStore(QString filePath) : m_filePath(std::move(filePath))
 SettingsStore SettingsStore::ForProgram()
 {
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QStringLiteral("vemu"), StoreBaseName().toUpper());
+                             QStringLiteral("vemu"), QString::fromStdString(ProgramBaseName()).toUpper());
     return SettingsStore(settings.fileName());
 }
 

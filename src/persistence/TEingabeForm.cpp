@@ -1,5 +1,8 @@
 #include "persistence/TEingabeForm.h"
 
+#include "lookfeel/GlassButton.h"
+#include "lookfeel/LookColors.h"
+#include "lookfeel/LookFonts.h"
 #include "shell/QtTextHelpers.h"
 
 #include <QGuiApplication>
@@ -9,7 +12,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -23,22 +26,15 @@ namespace {
 
 const QColor kNavy(0, 0, 128);
 
-QFont DialogFont()
-{
-    QFont font;
-    font.setPixelSize(13); // 10 pt at 96 dots per inch
-    font.setBold(true);
-    return font;
-}
+QFont DialogFont() { return LookFonts::Dialog(10, true); }
 
-QPushButton *DialogButton(QWidget *parent, const QString &name, const QString &caption,
-                          const QRect &geometry)
+QAbstractButton *DialogButton(QWidget *parent, const QString &name, const QString &caption,
+                              const QRect &geometry)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new GlassButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setAutoDefault(false);
+    button->SetFaceColor(LookColors::FrameBlue());
     return button;
 }
 
@@ -72,8 +68,8 @@ TEingabeForm::TEingabeForm(const QString &mode, InfoFunction showInfo, QWidget *
     m_ok = DialogButton(this, QStringLiteral("btn_ok"), QStringLiteral("ok"), QRect(32, 82, 75, 25));
     m_cancel = DialogButton(this, QStringLiteral("btn_cancel"), QStringLiteral("Abbruch"),
                             QRect(176, 82, 75, 25));
-    connect(m_ok, &QPushButton::clicked, this, [this] { btn_okClick(); });
-    connect(m_cancel, &QPushButton::clicked, this, [this] { btn_cancelClick(); });
+    connect(m_ok, &QAbstractButton::clicked, this, [this] { btn_okClick(); });
+    connect(m_cancel, &QAbstractButton::clicked, this, [this] { btn_cancelClick(); });
 
     // The window sees every key before its controls.
     for (QWidget *child : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_ok),
@@ -179,8 +175,8 @@ void TEingabeForm::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0.0, QColor(209, 225, 250));
-    gradient.setColorAt(1.0, QColor(51, 94, 168));
+    gradient.setColorAt(0.0, LookColors::LightBlue());
+    gradient.setColorAt(1.0, LookColors::DarkBlue());
     painter.fillRect(rect(), gradient);
 }
 

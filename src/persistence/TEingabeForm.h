@@ -8,7 +8,7 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class QAbstractButton;
 
 namespace lumo {
 
@@ -18,8 +18,8 @@ public:
     TEingabeForm(const QString &mode, InfoFunction showInfo, QWidget *mainWindow = nullptr);
 
     QLineEdit *edt_name() const { return m_name; }
-    QPushButton *btn_ok() const { return m_ok; }
-    QPushButton *btn_cancel() const { return m_cancel; }
+    QAbstractButton *btn_ok() const { return m_ok; }
+    QAbstractButton *btn_cancel() const { return m_cancel; }
     // The heading as stored, with "\r\n" line breaks.
     const QString &HeadingText() const { return m_headingText; }
     // The trimmed name after "ok"; empty after a cancel.
@@ -47,8 +47,8 @@ private:
     bool m_modeApplied = false;
     QLabel *m_heading = nullptr;
     QLineEdit *m_name = nullptr;
-    QPushButton *m_ok = nullptr;
-    QPushButton *m_cancel = nullptr;
+    QAbstractButton *m_ok = nullptr;
+    QAbstractButton *m_cancel = nullptr;
 };
 
 // Shows the dialog modally in the given mode ("punkte" in any letter case)

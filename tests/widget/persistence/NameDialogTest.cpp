@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
