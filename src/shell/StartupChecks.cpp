@@ -79,6 +79,14 @@ std::string StartupRefusalMessage(std::string_view startupError)
     return "Programm wird nicht ausgef\xC3\xBChrt.\r\n\r\n" + std::string(startupError);
 }
 
+std::string NoDisplayRefusalForConsole()
+{
+    std::string text = StartupRefusalMessage(kNoDisplayRefusalText);
+    for (auto pair = text.find("\r\n"); pair != std::string::npos; pair = text.find("\r\n", pair))
+        text.erase(pair, 1);
+    return text + "\n";
+}
+
 bool DisplayAvailable(const DisplayEnvironment &environment)
 {
     if (!Trim(environment.display).empty() || !Trim(environment.waylandDisplay).empty())

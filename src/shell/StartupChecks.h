@@ -46,6 +46,10 @@ std::string StartupErrorFor(const ScreenFacts &screen);
 // "Programm wird nicht ausgeführt." + CR LF + CR LF + the error.
 std::string StartupRefusalMessage(std::string_view startupError);
 
+// The refusal for a terminal, when there is no display to show a box on:
+// the same head and reason with LF line breaks.
+std::string NoDisplayRefusalForConsole();
+
 // What decides whether Qt can open a window at all.
 struct DisplayEnvironment {
     std::string display;        // $DISPLAY

@@ -59,6 +59,14 @@ TEST(StartupRefusalMessage, PutsAnEmptyLineBetweenHeadAndReason)
               "Bitte \xC3\xA4ndern Sie diese in den Einstellungen der Systemsteuerung!");
 }
 
+TEST(NoDisplayRefusalForConsole, UsesPlainLineBreaks)
+{
+    const std::string text = NoDisplayRefusalForConsole();
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    EXPECT_EQ(text.rfind("Programm wird nicht ausgef\xC3\xBChrt.\n\nEs ist keine grafische Anzeige", 0), 0u) << text;
+    EXPECT_EQ(text.back(), '\n');
+}
+
 TEST(DisplayAvailable, NeedsADisplayOrAPluginThatDrawsWithoutOne)
 {
     struct Case {

@@ -1,6 +1,7 @@
 #include "shell/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
@@ -75,6 +76,22 @@ private slots:
         QVERIFY(!later.IsPrimary());
         QVERIFY(later.ActivateRunningInstance());
         QTRY_COMPARE(calls, 1);
+    }
+
+    void aLongRunningInstanceKeepsItsLock()
+    {
+        const QString key = UniqueKey();
+        SingleInstance first(key);
+        QVERIFY(first.IsPrimary());
+        // Lock files are never touched again while the program runs; one
+        // written hours ago must not count as abandoned.
+        QFile lock(first.LockFilePath());
+        QVERIFY(lock.open(QIODevice::ReadWrite));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-6 * 3600),
+                                 QFileDevice::FileModificationTime));
+        lock.close();
+        SingleInstance second(key);
+        QVERIFY(!second.IsPrimary());
     }
 
     void staleLockOfACrashedInstanceDoesNotBlock()
