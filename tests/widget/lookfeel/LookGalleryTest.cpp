@@ -9,11 +9,13 @@
 #include "lookfeel/ImageButton.h"
 #include "lookfeel/LookColors.h"
 #include "lookfeel/LookFonts.h"
+#include "lookfeel/MenuPainter.h"
 #include "lookfeel/SvgArt.h"
 #include "lookfeel/TableArt.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QTest>
 
@@ -200,6 +202,20 @@ private slots:
         const QImage open = haupt.grab().toImage();
         QVERIFY(open.save(GalleryDir() + QStringLiteral("/main_window_menu.png")));
         QVERIFY(open != closed);
+    }
+
+    void popupMenu()
+    {
+        QMenu menu;
+        MenuPainter::Apply(&menu);
+        menu.addAction(QStringLiteral("ESC - Schließen"));
+        menu.addSeparator();
+        QAction *lit = menu.addAction(QStringLiteral("Ein markierter Eintrag"));
+        menu.setActiveAction(lit);
+        menu.resize(menu.sizeHint());
+        const QImage image = menu.grab().toImage();
+        QVERIFY(!image.isNull());
+        QVERIFY(image.save(GalleryDir() + QStringLiteral("/popup_menu.png")));
     }
 };
 
