@@ -9,7 +9,7 @@ PACKAGES=(
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xdotool x11-utils
-  pulseaudio pulseaudio-utils sox
+  pulseaudio pulseaudio-utils python3 sox
 )
 
 missing=()

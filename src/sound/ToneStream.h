@@ -1,21 +1,21 @@
 #pragma once
-// The output stream for tones and recordings. Lives on the audio thread and
-// keeps one low-latency stream open while sounds follow each other, fed with
-// silence in between, so a 5 ms click does not pay for opening a stream. A
-// sound counts as played only when the server's playback clock has passed its
-// last sample; then the waiting caller is released. The stream closes itself
-// after a few idle seconds.
+// Plays tones and recordings on the audio thread. Each sound gets a fresh
+// output stream whose buffer holds the whole sound plus a little silence, so
+// the server receives everything in one write and starts at once (streams fed
+// piecemeal stall for a second and more at their start on PulseAudio). A sound
+// counts as played when the stream's playback clock has passed its last
+// sample; the stream then lingers briefly before it is stopped, because
+// stopping discards what the server has not yet sent to the speakers.
 
 #include "sound/WaveImage.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QSemaphore>
 
 #include <atomic>
 #include <memory>
-
-#include <QSemaphore>
 
 class QAudioSink;
 class QIODevice;
@@ -37,25 +37,19 @@ public:
 
     // Audio thread only. Releases ticket->done when the sound has been played or failed.
     void Play(const PcmSound& sound, std::shared_ptr<PlaybackTicket> ticket);
-    // Closes the stream at once; a waiting caller is released as failed.
-    void Shutdown();
 
 private:
-    bool Open(int sampleRate);
-    void Close();
     void Pump();
     void Finish(bool played);
+    void Retire();
 
     QAudioSink* sink_ = nullptr;
     QIODevice* io_ = nullptr;
     QTimer* pump_ = nullptr;
-    int rate_ = 0;
-    qint64 written_ = 0;      // bytes since the stream was opened
-    QByteArray pending_;      // sound bytes not yet handed to the stream
-    qint64 endUs_ = 0;        // stream time at the end of the current sound
+    QByteArray pending_;      // bytes the stream has not taken yet
+    qint64 endUs_ = 0;        // stream time at the end of the sound (the silence after it excluded)
     qint64 minMs_ = 0;        // the sound's own length
     QElapsedTimer playClock_;
-    QElapsedTimer idleClock_;
     std::shared_ptr<PlaybackTicket> ticket_;
 };
 

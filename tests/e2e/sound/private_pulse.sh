@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs a command against a private PulseAudio server with one null sink
+# ("lumo_check"), whose monitor source "lumo_check.monitor" records everything
+# played. The server lives in a temporary runtime folder and is stopped
+# afterwards; the user's own sound server is never touched.
+#
+#   private_pulse.sh COMMAND [ARGS...]
+#
+# Exit status: the command's, or 77 (skip) when no server can be started here.
+set -uo pipefail
+
+if ! command -v pulseaudio >/dev/null 2>&1 || ! command -v parec >/dev/null 2>&1; then
+  echo "SKIP: pulseaudio or parec is not installed"
+  exit 77
+fi
+
+runtime=$(mktemp -d /tmp/lumo-pulse.XXXXXX)
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+export PULSE_RUNTIME_PATH=$runtime/pulse
+export PULSE_SERVER=unix:$runtime/pulse/native
+export HOME=$runtime  # cookie and state stay in the temporary folder
+unset PULSE_SINK PULSE_SOURCE
+
+stop_server() {
+  pulseaudio --kill >/dev/null 2>&1
+  # pulseaudio --kill finds the server through the runtime folder; wait for it to go.
+  for _ in $(seq 1 20); do
+    [ -S "$runtime/pulse/native" ] || break
+    sleep 0.1
+  done
+  rm -rf "$runtime"
+}
+trap stop_server EXIT
+
+if ! pulseaudio -D --exit-idle-time=-1 --system=false -n --disallow-exit=false \
+    --load="module-null-sink sink_name=lumo_check rate=44100 norewinds=1" \
+    --load="module-native-protocol-unix" --log-target=file:"$runtime/pulse.log" >/dev/null 2>&1; then
+  echo "SKIP: a private PulseAudio server could not be started"
+  exit 77
+fi
+for _ in $(seq 1 50); do
+  pactl info >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if ! pactl info >/dev/null 2>&1; then
+  echo "SKIP: the private PulseAudio server does not answer"
+  exit 77
+fi
+pactl set-default-sink lumo_check >/dev/null 2>&1
+
+"$@"
