@@ -7,6 +7,8 @@
 #include "table/Board.h"
 #include "table/PlayingCards.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMessageBox>
 
 #include <chrono>
@@ -40,8 +42,16 @@ void QtGameHost::SleepWithoutEvents(int milliseconds)
 
 void QtGameHost::RepaintTable()
 {
+    // The widgets mark what changed as dirty; painting the pending updates now
+    // draws just that (the play clock asks four times a second and changes one
+    // label once a second) and processes no other event.
     Render();
-    FBoard.repaint();
+    PaintPendingNow();
+}
+
+void QtGameHost::PaintPendingNow()
+{
+    QCoreApplication::sendPostedEvents(FBoard.window(), QEvent::UpdateRequest);
 }
 
 void QtGameHost::RepaintCard(int card)
@@ -49,7 +59,7 @@ void QtGameHost::RepaintCard(int card)
     if (!FGame || !FBoard.Card(card))
         return;
     FBoard.RenderCard(FGame->Board(), card);
-    FBoard.Card(card)->repaint();
+    PaintPendingNow();
 }
 
 void QtGameHost::PlayTone(int frequencyHz, int durationMs, int volume)

@@ -65,6 +65,8 @@ public:
     QString LastApplicationHint() const { return FLastHint; }
 
 private:
+    void PaintPendingNow();
+
     Board &FBoard;
     PointerTracker &FPointer;
     Game *FGame = nullptr;
