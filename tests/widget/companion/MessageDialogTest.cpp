@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
@@ -259,6 +261,26 @@ private slots:
         const QRect frame = main.frameGeometry();
         QCOMPARE(s.pos.x(), (frame.width() - s.size.width()) / 2 + frame.left());
         QCOMPARE(s.pos.y(), (frame.height() - s.size.height()) / 2 + frame.top());
+    }
+
+    // Leaves a picture of a question in the build tree for a look.
+    void snapshotOfAQuestion()
+    {
+        QImage shot;
+        OnDialog([&shot](TForm_Message *d) {
+            shot = d->grab().toImage();
+            d->NoButton()->click();
+        });
+        AskQuestion(QStringLiteral("Das Spiel ist verloren.\r\nMöchtest Du ein neues Spiel beginnen?"));
+        QVERIFY(!shot.isNull());
+        const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/companion-shots");
+        QDir().mkpath(dir);
+        QVERIFY(shot.save(dir + QStringLiteral("/question.png")));
+        const qreal dpr = shot.devicePixelRatio();
+        auto at = [&](int x, int y) { return QColor(shot.pixel(int(x * dpr), int(y * dpr))); };
+        QCOMPARE(at(0, 0), QColor(51, 94, 168));  // border
+        QCOMPARE(at(1, 20), QColor(51, 94, 168));
+        QCOMPARE(at(4, 4), QColor(209, 225, 250));  // text area
     }
 
     void hoverLightsTheButtonLimeAndTheBarTurnsItBack()
