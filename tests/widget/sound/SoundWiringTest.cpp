@@ -1,0 +1,300 @@
+// Sound and music as wired into the real main window: the device check's texts
+// on the music bar and the settings panel, the click hook's tones and tip, the
+// cursor after a left release, and the music switch on the music bar.
+#include "MainWindowFixture.h"
+#include "persistence/SettingsPanel.h"
+#include "shell/InputClickHook.h"
+#include "shell/MusicBar.h"
+#include "shell/QtGameHost.h"
+#include "shell/ScreenCursor.h"
+#include "shell/SoundWiring.h"
+#include "sound/MusicController.h"
+#include "sound/ResourceLookup.h"
+#include "sound/SoundDeviceProbe.h"
+#include "timing/TCKMultimediaTimer.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <tuple>
+#include <vector>
+
+using namespace lumo;
+using namespace lumo::testing;
+
+namespace {
+
+class FakeDevices : public SoundDeviceProbe {
+public:
+    bool wave = true;
+    bool midi = true;
+    bool WaveOutputPresent() override { return wave; }
+    bool MidiOutputPresent() override { return midi; }
+};
+
+using Tone = std::tuple<int, int, int>;
+
+const QString kMusicOffPrompt = QStringLiteral("Hintergrundmusik ist aus. Drücke Taste \"u\"!");
+const QString kNoMusicText = QStringLiteral("Keine Wiedergabmöglichkeit der Musik gefunden.");
+const QString kNoMusicHint = QStringLiteral("Ihr System verfügt nicht über eine Wiedergabmöglichkeit der Musik.");
+
+} // namespace
+
+class SoundWiringTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TLumoForm> form;
+    FakeDevices devices;
+    std::vector<Tone> tones;
+    QTemporaryDir temp;
+
+    QLabel *Label() const { return form->p_Sound->lb_midi; }
+    QWindow *Window() const { return form->windowHandle(); }
+    // A point on the card table, in window coordinates, away from the cards.
+    QPoint OnTable() const { return form->p_karten->mapTo(form.get(), QPoint(700, 10)); }
+
+    // Sound switched on through the panel, as the user does it: the mark becomes 1.
+    void SwitchSoundOnByHand()
+    {
+        form->FSoundOn = false;
+        form->p_engine->bt_SoundonoffClick();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(temp.isValid());
+        // The music's temporary file goes into a folder of this test.
+        qputenv("TMPDIR", temp.path().toLocal8Bit());
+    }
+
+    void init()
+    {
+        form = StartedForm();
+        QVERIFY(form);
+        QVERIFY(form->p_engine);
+        // The tests run the title tick themselves, so it cannot fall between two checks.
+        form->kopf_timer->SetEnabled(false);
+        devices = FakeDevices();
+        form->Sound().SetDeviceProbe(&devices);
+        form->Sound().SetTonePlayer([this](int f, int d, int v) { tones.emplace_back(f, d, v); });
+        form->Sound().SetMusic(false);
+        form->Engine().SetPosition(TwoMovesPosition(1));
+        form->Engine().SetReady(true);
+        form->FSoundOn = true;
+        tones.clear();
+    }
+
+    void cleanup()
+    {
+        form.reset();
+        SetScreenCursor(ScreenCursorShape::Normal);
+    }
+
+    void deviceCheckFollowsTheDevices_data()
+    {
+        QTest::addColumn<bool>("wave");
+        QTest::addColumn<bool>("midi");
+        QTest::addColumn<bool>("buttons");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<bool>("soundOn");
+        QTest::addColumn<bool>("switchEnabled");
+        QTest::newRow("both") << true << true << true << kMusicOffPrompt << QString() << true << true;
+        QTest::newRow("wave only") << true << false << false << kNoMusicText << kNoMusicHint << false << true;
+        QTest::newRow("none") << false << false << false << kNoMusicText << kNoMusicHint << false << false;
+        // Music without tones: the label is left alone, sound stays as it was.
+        QTest::newRow("midi only") << false << true << false << QStringLiteral("Musik ausgeschaltet")
+                                   << QStringLiteral("Musik einschalten") << true << false;
+    }
+
+    void deviceCheckFollowsTheDevices()
+    {
+        QFETCH(bool, wave);
+        QFETCH(bool, midi);
+        QFETCH(bool, buttons);
+        QFETCH(QString, label);
+        QFETCH(QString, hint);
+        QFETCH(bool, soundOn);
+        QFETCH(bool, switchEnabled);
+        SwitchSoundOnByHand();
+        devices.wave = wave;
+        devices.midi = midi;
+        form->kopf_timerTimer();
+        QCOMPARE(form->p_Sound->btn_prev->isVisible(), buttons);
+        QCOMPARE(form->p_Sound->btn_next->isVisible(), buttons);
+        QCOMPARE(Label()->text(), label);
+        QCOMPARE(Label()->toolTip(), hint);
+        QCOMPARE(form->FSoundOn, soundOn);
+        QCOMPARE(form->p_engine->bt_soundonoff()->isEnabled(), switchEnabled);
+    }
+
+    void soundComesBackFromTheMarkWhenMusicOutputReturns()
+    {
+        SwitchSoundOnByHand();
+        devices.midi = false;
+        form->kopf_timerTimer();
+        QVERIFY(!form->FSoundOn);
+        devices.midi = true;
+        form->kopf_timerTimer();
+        QVERIFY(form->FSoundOn);
+
+        // Switched off by hand, the mark is 0 and sound stays off.
+        form->p_engine->bt_SoundonoffClick();
+        QVERIFY(!form->FSoundOn);
+        form->kopf_timerTimer();
+        QVERIFY(!form->FSoundOn);
+    }
+
+    void losingMusicOutputSwitchesPlayingMusicOff()
+    {
+        form->Sound().SetMusic(true);
+        QVERIFY(form->Sound().t_midi()->Enabled());
+        devices.midi = false;
+        form->kopf_timerTimer();
+        QVERIFY(!form->FMusicOn);
+        QVERIFY(!form->Sound().t_midi()->Enabled());
+        QCOMPARE(form->p_engine->btn_musik()->text(), QStringLiteral("Musik ein"));
+        QCOMPARE(Label()->text(), kNoMusicText);
+    }
+
+    void clickTonesOnlyWhileReadyWithSoundAndDevice_data()
+    {
+        QTest::addColumn<bool>("ready");
+        QTest::addColumn<bool>("soundOn");
+        QTest::addColumn<bool>("wave");
+        QTest::addColumn<bool>("heard");
+        QTest::newRow("all") << true << true << true << true;
+        QTest::newRow("not ready") << false << true << true << false;
+        QTest::newRow("sound off") << true << false << true << false;
+        QTest::newRow("no device") << true << true << false << false;
+    }
+
+    void clickTonesOnlyWhileReadyWithSoundAndDevice()
+    {
+        QFETCH(bool, ready);
+        QFETCH(bool, soundOn);
+        QFETCH(bool, wave);
+        QFETCH(bool, heard);
+        form->Engine().SetReady(ready);
+        form->FSoundOn = soundOn;
+        devices.wave = wave;
+        QTest::keyClick(Window(), Qt::Key_A);
+        QTest::mouseClick(Window(), Qt::LeftButton, {}, OnTable());
+        const std::vector<Tone> expected = heard
+            ? std::vector<Tone>{{1200, 10, 5}, {1200, 5, 5}}
+            : std::vector<Tone>{};
+        QCOMPARE(tones, expected);
+    }
+
+    void otherButtonsAndReleasesDoNotTick()
+    {
+        QTest::mouseClick(Window(), Qt::MiddleButton, {}, OnTable());
+        QTest::keyRelease(Window(), Qt::Key_A);
+        QVERIFY(tones.empty());
+    }
+
+    void rightPressWhileReadyShowsTheTip()
+    {
+        QVERIFY(form->Engine().Evaluate());
+        const QString tip = QString::fromStdString(form->Engine().TipText());
+        QVERIFY(!tip.isEmpty());
+        form->Host().SetApplicationHint("vorher");
+        QTest::mousePress(Window(), Qt::RightButton, {}, OnTable());
+        QCOMPARE(form->Host().LastApplicationHint(), tip);
+        QCOMPARE(tones, (std::vector<Tone>{{1200, 10, 5}}));
+        QTest::mouseRelease(Window(), Qt::RightButton, {}, OnTable());
+    }
+
+    void rightPressWhileNotReadyDoesNothing()
+    {
+        QVERIFY(form->Engine().Evaluate());
+        form->Host().SetApplicationHint("vorher");
+        form->Engine().SetReady(false);
+        QTest::mouseClick(Window(), Qt::RightButton, {}, OnTable());
+        QCOMPARE(form->Host().LastApplicationHint(), QStringLiteral("vorher"));
+        QVERIFY(tones.empty());
+    }
+
+    void leftReleaseEndsTheWaitCursor()
+    {
+        QTest::mousePress(Window(), Qt::LeftButton, {}, OnTable());
+        form->Engine().SetWaitCursor(true);
+        QVERIFY(!ScreenCursorIsNormal());
+        QVERIFY(form->Engine().Board().waitCursor);
+        QTest::mouseRelease(Window(), Qt::LeftButton, {}, OnTable());
+        QVERIFY(ScreenCursorIsNormal());
+        QVERIFY(!form->Engine().Board().waitCursor);
+    }
+
+    void removedHookIsSilent()
+    {
+        form->Sound().ClickHook().Remove();
+        QTest::keyClick(Window(), Qt::Key_A);
+        QVERIFY(tones.empty());
+        form->Sound().ClickHook().Install();
+        form->Sound().ClickHook().Install();  // twice still ticks once
+        QTest::keyClick(Window(), Qt::Key_A);
+        QCOMPARE(tones.size(), std::size_t(1));
+    }
+
+    void switchOnToneFromTheSettingsPanel()
+    {
+        form->FSoundOn = false;
+        form->p_engine->bt_SoundonoffClick();
+        QCOMPARE(tones, (std::vector<Tone>{{2000, 5, 20}}));
+        form->p_engine->bt_SoundonoffClick();  // off: no tone
+        devices.wave = false;
+        form->p_engine->bt_SoundonoffClick();  // on, but no device
+        QCOMPARE(tones.size(), std::size_t(1));
+    }
+
+    void musicLabelSwitchesMusicOnAndOff()
+    {
+        const QPoint label = Label()->mapTo(form.get(), Label()->rect().center());
+        QTest::mouseClick(Window(), Qt::LeftButton, {}, label);
+        QVERIFY(form->FMusicOn);
+        QCOMPARE(form->Sound().Music().CurrentTrack(), 1);
+        QCOMPARE(Label()->text(), QStringLiteral("Bitte warten! Musiktitel: 1 wird geladen."));
+        QVERIFY(form->Sound().t_midi()->Enabled());
+        QCOMPARE(form->p_engine->btn_musik()->text(), QStringLiteral("Musik aus"));
+        QCOMPARE(Label()->toolTip(), QStringLiteral("Musik ausschalten"));
+
+        // The piece is in the temporary file, byte for byte.
+        QCOMPARE(form->MusicTempFile(), temp.path() + QStringLiteral("/~LUMO.TMP"));
+        QFile file(form->MusicTempFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), *ReadResourceByName(":/music", "DATA_1"));
+
+        QTest::mouseClick(Window(), Qt::LeftButton, {}, label);
+        QVERIFY(!form->FMusicOn);
+        QCOMPARE(Label()->text(), QStringLiteral("Musik ausgeschaltet"));
+        QVERIFY(!form->Sound().t_midi()->Enabled());
+        QCOMPARE(form->p_engine->btn_musik()->text(), QStringLiteral("Musik ein"));
+        QVERIFY(!form->p_Sound->btn_next->isVisible());
+
+        form->kopf_timerTimer();
+        QCOMPARE(Label()->text(), kMusicOffPrompt);
+    }
+
+    void musicButtonAndTrackButtons()
+    {
+        form->p_engine->btn_musik()->click();
+        QVERIFY(form->FMusicOn);
+        QCOMPARE(form->Sound().Music().CurrentTrack(), 1);
+        form->p_Sound->btn_prev->click();
+        QCOMPARE(form->Sound().Music().CurrentTrack(), 9);
+        QCOMPARE(Label()->text(), QStringLiteral("Bitte warten! Musiktitel: 9 wird geladen."));
+        form->p_Sound->btn_next->click();
+        QCOMPARE(form->Sound().Music().CurrentTrack(), 1);
+        form->p_engine->btn_musik()->click();
+        QVERIFY(!form->FMusicOn);
+    }
+};
+
+QTEST_MAIN(SoundWiringTest)
+#include "SoundWiringTest.moc"
