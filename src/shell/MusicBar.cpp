@@ -5,6 +5,7 @@
 #include "lookfeel/LookFonts.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace lumo {
 
@@ -40,6 +41,7 @@ MusicBar::MusicBar(QWidget *parent)
     lb_midi->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     lb_midi->setCursor(Qt::PointingHandCursor);
     lb_midi->setToolTip(QStringLiteral("Musik einschalten"));
+    lb_midi->installEventFilter(this);
     resize(788, BarHeight);
 }
 
@@ -49,6 +51,21 @@ void MusicBar::resizeEvent(QResizeEvent *event)
     btn_prev->setGeometry(0, 0, 25, 17);
     btn_next->setGeometry(width() - 25, 0, 25, 16);
     lb_midi->setGeometry(25, 0, width() - 50, height());
+}
+
+bool MusicBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lb_midi) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            FLabelPressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        } else if (event->type() == QEvent::MouseButtonRelease && FLabelPressed) {
+            FLabelPressed = false;
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && lb_midi->rect().contains(mouse->position().toPoint()))
+                emit lb_midiClicked();
+        }
+    }
+    return GradientPanel::eventFilter(watched, event);
 }
 
 } // namespace lumo

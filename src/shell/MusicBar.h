@@ -20,8 +20,16 @@ public:
     QLabel *lb_midi = nullptr;
     QAbstractButton *btn_next = nullptr;
 
+signals:
+    // A left click on lb_midi (pressed and released on it).
+    void lb_midiClicked();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool FLabelPressed = false;
 };
 
 } // namespace lumo
