@@ -6,6 +6,7 @@
 #include "engine/SteadyMonotonicClock.h"
 #include "lookfeel/LookColors.h"
 #include "shell/CaptionText.h"
+#include "shell/CompanionWiring.h"
 #include "shell/DesktopKeeper.h"
 #include "shell/FileHelpers.h"
 #include "shell/HoverReporter.h"
@@ -63,6 +64,7 @@ TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     BuildFrame();
     BuildEngine();
     WireMenu();
+    FCompanion = new CompanionWiring(*this);
 
     // Centre on the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -283,6 +285,16 @@ void TLumoForm::KeepOnDesktop()
         ScreenRect{desk.left(), desk.top(), desk.width(), desk.height()});
     if (placed.left != frame.left() || placed.top != frame.top())
         move(pos() + QPoint(placed.left - frame.left(), placed.top - frame.top()));
+}
+
+void TLumoForm::i_tippClick()
+{
+    FCompanion->i_tippClick();
+}
+
+void TLumoForm::ShowTip()
+{
+    FCompanion->ShowTip();
 }
 
 void TLumoForm::bt_menueClick()

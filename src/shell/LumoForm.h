@@ -15,6 +15,7 @@ namespace lumo {
 class Board;
 class BoardMouse;
 class ClockSeededRandom;
+class CompanionWiring;
 class Game;
 class GradientPanel;
 class HoverReporter;
@@ -51,6 +52,8 @@ public:
     BoardMouse &Mouse() { return *FMouse; }
     MenuController &Menu() { return *FMenu; }
     HoverReporter &Hover() { return *FHover; }
+    // The bird logo, the hint balloon, the tip and the dialogs.
+    CompanionWiring &Companion() { return *FCompanion; }
 
     // --- User settings ---------------------------------------------------
     bool FSoundOn = true;
@@ -77,6 +80,10 @@ public:
     void GenericMouseMove(QWidget *sender);
     void DeferredStart();
     void KeepOnDesktop();
+    // The tip on the board: lifts the tip's two cards for a moment.
+    void i_tippClick();
+    // The right-click tip: the tip text as hint, then i_tippClick (while Ready).
+    void ShowTip();
 
     QString CaptionText() const { return FCaptionText; }
     QString MarqueeText() const;
@@ -109,6 +116,7 @@ private:
     std::unique_ptr<MenuController> FMenu;
     HoverReporter *FHover = nullptr;
     BoardMouse *FMouse = nullptr;
+    CompanionWiring *FCompanion = nullptr;
 
     QString FCaptionText;
     std::u32string FMarquee;

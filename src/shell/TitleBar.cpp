@@ -1,5 +1,6 @@
 #include "shell/TitleBar.h"
 
+#include "companion/CompanionArt.h"
 #include "lookfeel/GlassButton.h"
 #include "lookfeel/ImageButton.h"
 #include "lookfeel/LookColors.h"
@@ -32,7 +33,7 @@ TitleBar::TitleBar(QWidget *parent)
     setObjectName(QStringLiteral("panel_menue"));
     SetRaisedBevel(1);
 
-    i_logo = new QWidget(this);
+    i_logo = CompanionArt::MakeBirdLogo(this);
     i_logo->setObjectName(QStringLiteral("i_logo"));
     i_logo->setGeometry(1, 1, 30, 36);
     i_logo->setCursor(Qt::PointingHandCursor);

@@ -9,6 +9,8 @@ class QLabel;
 
 namespace lumo {
 
+class AnimatedPicture;
+
 class TitleBar : public GradientPanel {
     Q_OBJECT
 public:
@@ -16,8 +18,8 @@ public:
 
     explicit TitleBar(QWidget *parent = nullptr);
 
-    // Place of the animated bird logo (30 x 36); the companion puts its widget here.
-    QWidget *i_logo = nullptr;
+    // The small bird (23 x 32) in its 30 x 36 place; it grins twice per restart.
+    AnimatedPicture *i_logo = nullptr;
     QAbstractButton *bt_menue = nullptr;
     QLabel *lb_menue = nullptr;
     QAbstractButton *bt_help = nullptr;
