@@ -1,12 +1,112 @@
-// Program entry: the application and its main window.
+// Program entry: the start-up checks, one running instance per user, the
+// helper bird's greeting while the main window is built, and the event loop.
+#include "companion/TForm_Vogel.h"
+#include "shell/EventHelpers.h"
 #include "shell/LumoForm.h"
+#include "shell/QtTextHelpers.h"
+#include "shell/SingleInstance.h"
+#include "shell/StartupChecks.h"
+#include "shell/StartupChecksQt.h"
+#include "shell/SystemInfo.h"
+#include "sound/SoundPlayback.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <thread>
+
+namespace {
+
+// Without a display Qt cannot even create the application object; a later
+// start still only wakes the running instance, the first one says why it
+// does not run on the terminal.
+int RunWithoutDisplay(int argc, char *argv[])
+{
+    QCoreApplication core(argc, argv);
+    lumo::SingleInstance instance;
+    if (!instance.IsPrimary()) {
+        instance.ActivateRunningInstance();
+        return 0;
+    }
+    std::fputs(lumo::NoDisplayRefusalForConsole().c_str(), stderr);
+    return 1;
+}
+
+QPoint ScreenHalves()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QPoint();
+    const QRect g = screen->geometry();
+    return QPoint(g.left() + g.width() / 2, g.top() + g.height() / 2);
+}
+
+// The bird greets with the recorded "Hallo" and then shows what it runs on
+// while the main window is being built.
+std::unique_ptr<lumo::TForm_Vogel> GreetingBird()
+{
+    QCursor::setPos(ScreenHalves());
+    auto bird = std::make_unique<lumo::TForm_Vogel>();
+    bird->SetWaveOutputPresent([] { return lumo::WaveOutputPresent(); });
+    bird->SetGreetingPlayer([] { return lumo::PlayResourceSoundReported(QStringLiteral("HALLO")); });
+    bird->move(ScreenHalves());
+    bird->setEnabled(true);
+    bird->show();
+    QCoreApplication::processEvents();
+
+    bird->Say(QStringLiteral("Hallo"), true);
+    // A short pause in which nothing moves, not even the eyes.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    bird->Say(QString::fromStdString(lumo::SystemInfoText()) + QStringLiteral("\r\n")
+            + QStringLiteral("Bitte warten!"),
+        false);
+    return bird;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (!lumo::DisplayAvailable())
+        return RunWithoutDisplay(argc, argv);
+
     QApplication app(argc, argv);
-    lumo::TLumoForm form;
-    form.show();
-    return app.exec();
+    const QString startupError = lumo::StartupError();
+
+    // One instance per user: a later start, even one that would be refused
+    // here, only brings the running window to the front and shows nothing.
+    lumo::SingleInstance instance;
+    if (!instance.IsPrimary()) {
+        instance.ActivateRunningInstance();
+        return 0;
+    }
+    if (!lumo::Trim(startupError).isEmpty()) {
+        lumo::ShowStartupRefusal(startupError);
+        return 1;
+    }
+
+    std::unique_ptr<lumo::TLumoForm> form;
+    {
+        // The bird goes when this block ends, also when building the window fails.
+        const std::unique_ptr<lumo::TForm_Vogel> bird = GreetingBird();
+        lumo::Delay(2000);
+        bird->repaint();
+        // The task bar shows the window's title: "Lumo" until the main
+        // window's marquee starts at its first activation.
+        form = std::make_unique<lumo::TLumoForm>();
+        bird->repaint();
+    }
+
+    lumo::TLumoForm *window = form.get();
+    instance.SetActivationHandler([window] { lumo::BringToForeground(window); });
+    form->show();
+    const int result = app.exec();
+    instance.SetActivationHandler({});
+    return result;
 }
