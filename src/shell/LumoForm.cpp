@@ -9,6 +9,7 @@
 #include "shell/CompanionWiring.h"
 #include "shell/DesktopKeeper.h"
 #include "shell/FileHelpers.h"
+#include "shell/HighScoreWiring.h"
 #include "shell/HoverReporter.h"
 #include "shell/Marquee.h"
 #include "shell/MenuController.h"
@@ -17,6 +18,7 @@
 #include "shell/PointerTracker.h"
 #include "shell/QtGameHost.h"
 #include "shell/ScreenCursor.h"
+#include "shell/SettingsWiring.h"
 #include "shell/TitleBar.h"
 #include "shell/ToolTipBlocker.h"
 #include "table/Board.h"
@@ -64,6 +66,8 @@ TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     BuildFrame();
     BuildEngine();
     WireMenu();
+    FSettingsWiring = new SettingsWiring(*this);
+    FHighScores = new HighScoreWiring(*this);
     FCompanion = new CompanionWiring(*this);
 
     // Centre on the screen.

@@ -3,6 +3,8 @@
 // bar, menu and music bar. It wires the engine, the board's mouse handling and
 // the timers together and runs the start-up after it has first been shown.
 
+#include "persistence/UserSettings.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -18,12 +20,15 @@ class ClockSeededRandom;
 class CompanionWiring;
 class Game;
 class GradientPanel;
+class HighScoreWiring;
 class HoverReporter;
 class MenuController;
 class MenuPanel;
 class MusicBar;
 class PointerTracker;
 class QtGameHost;
+class SettingsPanel;
+class SettingsWiring;
 class SteadyMonotonicClock;
 class TCKMultimediaTimer;
 class TitleBar;
@@ -44,6 +49,8 @@ public:
     Board *p_karten = nullptr;
     MenuPanel *p_menue = nullptr;
     MusicBar *p_Sound = nullptr;
+    // The settings panel on p_haupt; btn_musik is the music switch.
+    SettingsPanel *p_engine = nullptr;
     TCKMultimediaTimer *kopf_timer = nullptr;
     TCKMultimediaTimer *t_blinker = nullptr;
 
@@ -55,11 +62,17 @@ public:
     // The bird logo, the hint balloon, the tip and the dialogs.
     CompanionWiring &Companion() { return *FCompanion; }
 
-    // --- User settings ---------------------------------------------------
-    bool FSoundOn = true;
-    bool FAnimationOn = true;
-    bool FMusicOn = false;
-    bool FHintsOn = false;
+    // The settings panel with its switches and the stored settings.
+    SettingsWiring &Settings() { return *FSettingsWiring; }
+    // The high-score list on the table and the name entry after a win.
+    HighScoreWiring &HighScores() { return *FHighScores; }
+
+    // --- User settings: all off until the stored ones are read -----------
+    UserSettings FSettings;
+    bool &FSoundOn = FSettings.FSoundOn;
+    bool &FAnimationOn = FSettings.FAnimationOn;
+    bool &FMusicOn = FSettings.FMusicOn;
+    bool &FHintsOn = FSettings.FHintsOn;
 
     // --- Hook points for the parts wired later ---------------------------
     std::function<void()> ReadSettings;
@@ -116,6 +129,8 @@ private:
     std::unique_ptr<MenuController> FMenu;
     HoverReporter *FHover = nullptr;
     BoardMouse *FMouse = nullptr;
+    SettingsWiring *FSettingsWiring = nullptr;
+    HighScoreWiring *FHighScores = nullptr;
     CompanionWiring *FCompanion = nullptr;
 
     QString FCaptionText;

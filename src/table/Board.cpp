@@ -103,16 +103,7 @@ void Board::BuildLabels()
     lb_punkte = ScoreLabel(this, "lb_punkte", QStringLiteral("Punkte:"), kScoreLabelLeft, kPointsLabelTop);
     lb_time = ScoreLabel(this, "lb_time", QStringLiteral("Spielzeit:"), kScoreLabelLeft, kTimeLabelTop);
     lb_zug = ScoreLabel(this, "lb_zug", QStringLiteral("Züge:"), kScoreLabelLeft, kMovesLabelTop);
-
-    // Filled by the high-score list once it has been read.
-    sh_bester = new OutlineFrame(this);
-    sh_bester->setObjectName(QStringLiteral("sh_bester"));
-    sh_bester->setGeometry(600, 51, 187, 72);
-    lb_bester = ScoreLabel(this, "lb_bester", QString(), 608, 53);
-    lb_datum = ScoreLabel(this, "lb_datum", QString(), 680, 53);
-    lb_bp = ScoreLabel(this, "lb_bp", QString(), 700, 53);
-    lb_bp->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lb_bp->setGeometry(700, 53, 80, 66);
+    // The high-score list's frame (sh_bester) is built by the list itself.
 
     lb_mischen = new QLabel(this);
     lb_mischen->setObjectName(QStringLiteral("lb_mischen"));

@@ -1,7 +1,8 @@
 #pragma once
 // The card table: 18 pile frames, 4 foundations, the reshuffle images, the
-// status label, the score and high-score boxes and the 52 cards. It draws the
-// engine's board model; it holds no game state of its own.
+// status label, the score box and the 52 cards (the high-score list adds its
+// own frame). It draws the engine's board model; it holds no game state of
+// its own.
 
 #include "lookfeel/GradientPanel.h"
 
@@ -49,10 +50,6 @@ public:
     QLabel *lb_punkte = nullptr;
     QLabel *lb_time = nullptr;
     QLabel *lb_zug = nullptr;
-    OutlineFrame *sh_bester = nullptr;
-    QLabel *lb_bester = nullptr;
-    QLabel *lb_datum = nullptr;
-    QLabel *lb_bp = nullptr;
 
 private:
     void BuildFrames();
