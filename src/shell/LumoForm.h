@@ -29,6 +29,7 @@ class PointerTracker;
 class QtGameHost;
 class SettingsPanel;
 class SettingsWiring;
+class SoundWiring;
 class SteadyMonotonicClock;
 class TCKMultimediaTimer;
 class TitleBar;
@@ -66,6 +67,8 @@ public:
     SettingsWiring &Settings() { return *FSettingsWiring; }
     // The high-score list on the table and the name entry after a win.
     HighScoreWiring &HighScores() { return *FHighScores; }
+    // Tones, the click hook, the device check and the background music.
+    SoundWiring &Sound() { return *FSound; }
 
     // --- User settings: all off until the stored ones are read -----------
     UserSettings FSettings;
@@ -131,6 +134,7 @@ private:
     BoardMouse *FMouse = nullptr;
     SettingsWiring *FSettingsWiring = nullptr;
     HighScoreWiring *FHighScores = nullptr;
+    SoundWiring *FSound = nullptr;
     CompanionWiring *FCompanion = nullptr;
 
     QString FCaptionText;
