@@ -40,8 +40,11 @@ QSize LabelSize(const QFont &font, const QString &shown)
     int width = 0;
     for (const QString &line : lines)
         width = std::max(width, fm.horizontalAdvance(line));
-    const int height = fm.height() + (static_cast<int>(lines.size()) - 1) * fm.lineSpacing();
-    return QSize(width, height);
+    // Fonts with a negative leading have a line spacing below their height;
+    // drawing still needs what drawText lays out, so take the larger.
+    const int spaced = fm.height() + (static_cast<int>(lines.size()) - 1) * fm.lineSpacing();
+    const int drawn = fm.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, shown).height();
+    return QSize(width, std::max(spaced, drawn));
 }
 
 QLabel *MakeLabel(QWidget *parent, const QFont &font)

@@ -80,6 +80,22 @@ private slots:
         QCOMPARE(below->Layout().text.top, 32);
     }
 
+    void everyLineOfALongTextFitsInTheBody()
+    {
+        // The bird's system information: six lines, one of them empty.
+        const QString text = QStringLiteral("Lumo Version 1.0.0.0\r\nZeile zwei\r\nSystem: Linux\r\n"
+                                            "Computer (PC-System): undefiniert\r\n\r\nBitte warten!");
+        TBalloonControl control;
+        TBalloon *b = Show(control, QString(), {text}, blnArrowTopRight);
+        const QLabel *label = b->findChildren<QLabel *>().at(1);
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        // What the label's plain-text painting lays out for these lines.
+        const int needed = QFontMetrics(label->font()).boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, shown).height();
+        QVERIFY2(label->height() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(label->height()).arg(needed)));
+        QVERIFY(label->geometry().bottom() < b->Layout().bodyY2);
+    }
+
     void titleBringsTheIconOfItsTypeAndUnknownTypesTheInfoIcon()
     {
         TBalloonControl control;
