@@ -19,7 +19,6 @@
 #include "shell/QtGameHost.h"
 #include "shell/ScreenCursor.h"
 #include "shell/SettingsWiring.h"
-#include "shell/SoundWiring.h"
 #include "shell/TitleBar.h"
 #include "shell/ToolTipBlocker.h"
 #include "table/Board.h"
@@ -69,7 +68,6 @@ TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     WireMenu();
     FSettingsWiring = new SettingsWiring(*this);
     FHighScores = new HighScoreWiring(*this);
-    FSound = new SoundWiring(*this);
     FCompanion = new CompanionWiring(*this);
 
     // Centre on the screen.
@@ -352,7 +350,9 @@ bool TLumoForm::eventFilter(QObject *watched, QEvent *event)
 
 void TLumoForm::p_hauptMouseDown(QWidget *, Qt::MouseButton button)
 {
-    if (HideHintBalloon)
+    // Only the left button moves the window. A right press is the tip
+    // request, and its balloon has just been opened.
+    if (button == Qt::LeftButton && HideHintBalloon)
         HideHintBalloon();
     SetScreenCursor(ScreenCursorShape::SizeAll);
     if (button == Qt::LeftButton && !isMaximized() && windowHandle())

@@ -141,17 +141,34 @@ private slots:
         QCOMPARE(TBalloon::OpenBalloons().first()->Title(), QString());
     }
 
-    void pressOnTheTitleBarClosesTheHintBalloon()
+    void pressOnTheBackgroundClosesTheHintBalloonOnlyToDrag_data()
     {
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("left on the title bar") << QStringLiteral("bar") << Qt::LeftButton << true;
+        QTest::newRow("left on the table") << QStringLiteral("table") << Qt::LeftButton << true;
+        // A right press is the tip request; the tip's balloon stays.
+        QTest::newRow("right on the table") << QStringLiteral("table") << Qt::RightButton << false;
+    }
+
+    void pressOnTheBackgroundClosesTheHintBalloonOnlyToDrag()
+    {
+        QFETCH(QString, place);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, closes);
         auto form = StartedForm();
         QVERIFY(form);
-        form->Host().SetApplicationHint("Neues Spiel beginnen");
+        // Backgrounds: the bar left of the title label, the table left of the foundations.
+        QWidget *target = place == QStringLiteral("bar") ? static_cast<QWidget *>(form->panel_menue)
+                                                        : static_cast<QWidget *>(form->p_karten);
+        const QPoint at = place == QStringLiteral("bar") ? QPoint(112, 5) : QPoint(5, 125);
+        QVERIFY(!target->childAt(at));
+        form->Host().SetApplicationHint("Tipp!\r\nPik Neun\r\nauf Pik Zehn");
         QCOMPARE(TBalloon::OpenBalloons().size(), 1);
-        // The bar's own background, left of the title label.
-        QVERIFY(!form->panel_menue->childAt(QPoint(112, 5)));
-        QTest::mousePress(form->panel_menue, Qt::LeftButton, {}, QPoint(112, 5));
-        QTest::mouseRelease(form->panel_menue, Qt::LeftButton, {}, QPoint(112, 5));
-        QVERIFY(TBalloon::OpenBalloons().isEmpty());
+        QTest::mousePress(target, button, {}, at);
+        QTest::mouseRelease(target, button, {}, at);
+        QCOMPARE(TBalloon::OpenBalloons().isEmpty(), closes);
     }
 
     void tipWithoutTipTextShowsNothingAndLiftsNoCard()
