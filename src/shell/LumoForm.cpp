@@ -19,6 +19,7 @@
 #include "shell/QtGameHost.h"
 #include "shell/ScreenCursor.h"
 #include "shell/SettingsWiring.h"
+#include "shell/SoundWiring.h"
 #include "shell/TitleBar.h"
 #include "shell/ToolTipBlocker.h"
 #include "table/Board.h"
@@ -68,6 +69,7 @@ TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     WireMenu();
     FSettingsWiring = new SettingsWiring(*this);
     FHighScores = new HighScoreWiring(*this);
+    FSound = new SoundWiring(*this);
     FCompanion = new CompanionWiring(*this);
 
     // Centre on the screen.
