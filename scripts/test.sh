@@ -35,7 +35,7 @@ start_display() {
 }
 
 echo "== plain build =="
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "$JOBS"
 
 start_display
