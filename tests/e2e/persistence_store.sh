@@ -31,8 +31,14 @@ write_scores() {
 }
 
 main_window() {
-  e2e_wait_for 25 '[ -n "$(e2e_window_sized $E2E_PID "$MAIN_SIZE")" ]' \
-    || e2e_fail "the main window did not appear (running: $(kill -0 "$E2E_PID" 2>/dev/null && echo yes || echo no)); log: $(cat "$E2E_TMP"/lumo-*.log)"
+  if ! e2e_wait_for 25 '[ -n "$(e2e_window_sized $E2E_PID "$MAIN_SIZE")" ]'; then
+    local state="still running"
+    if ! kill -0 "$E2E_PID" 2>/dev/null; then
+      wait "$E2E_PID"
+      state="ended with status $?"
+    fi
+    e2e_fail "the main window did not appear ($state); log: $(cat "$E2E_TMP"/lumo-*.log)"
+  fi
   MAIN=$(e2e_window_sized "$E2E_PID" "$MAIN_SIZE")
   read -r MX MY < <(e2e_position_of "$MAIN")
   # The first deal and the stored settings come after the window is shown.
