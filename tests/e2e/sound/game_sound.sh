@@ -85,8 +85,9 @@ started=("$lumo_pid" "${started[@]}")
 wait_for 30 '[ -n "$(main_window)" ]' || fail "the main window did not appear"
 win=$(main_window)
 xdotool windowactivate --sync "$win" >/dev/null 2>&1 || xdotool windowfocus --sync "$win" >/dev/null 2>&1
+wait_for 10 '[ "$(xdotool getactivewindow 2>/dev/null)" = "$win" ]' || fail "the main window did not become active"
 # The start-up ends with the stored settings read; give the first ticks time.
-sleep 1.5
+sleep 2
 
 # Key presses: each one a 10 ms tone of 1200 Hz.
 start_recording "$work/keys.raw"
@@ -104,9 +105,9 @@ python3 "$here/analyze.py" tone "$work/keys.raw" --expect 1200 --tolerance 0.02 
 read -r wx wy < <(xwininfo -id "$win" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}')
 start_recording "$work/music.raw"
 xdotool mousemove $(( wx + 396 )) $(( wy + 531 )) click 1
-sleep 7
+sleep 10
 stop_recording
-python3 "$here/analyze.py" music "$work/music.raw" --from-s 2.5 || fail "the background music is silent"
+python3 "$here/analyze.py" music "$work/music.raw" --from-s 4 || fail "the background music is silent"
 [ -s "$TMPDIR/~LUMO.TMP" ] || fail "no music piece in the temporary folder"
 
 kill -0 "$lumo_pid" 2>/dev/null || fail "the program ended during the test"
