@@ -59,7 +59,7 @@ wait_gone() {
 e2e_start_lumo empty
 main_window
 list_picture "$E2E_TMP/empty.png"
-xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1 || true
+timeout 5 xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1 || true
 xdotool key --window "$MAIN" alt+F4
 wait_gone "after alt+F4"
 [ ! -e "$STORE" ] || e2e_fail "closing by the window manager stored the settings: $(cat "$STORE")"

@@ -84,7 +84,7 @@ lumo_pid=$!
 started=("$lumo_pid" "${started[@]}")
 wait_for 30 '[ -n "$(main_window)" ]' || fail "the main window did not appear"
 win=$(main_window)
-xdotool windowactivate --sync "$win" >/dev/null 2>&1 || xdotool windowfocus --sync "$win" >/dev/null 2>&1
+timeout 5 xdotool windowactivate --sync "$win" >/dev/null 2>&1 || timeout 5 xdotool windowfocus --sync "$win" >/dev/null 2>&1
 wait_for 10 '[ "$(xdotool getactivewindow 2>/dev/null)" = "$win" ]' || fail "the main window did not become active"
 # The start-up ends with the stored settings read; give the first ticks time.
 sleep 2
