@@ -46,23 +46,23 @@ int main(int argc, char **argv)
             seconds = arg.toInt();
     }
 
-    struct Spec {
+    struct TimerSetup {
         const char *name;
         std::uint32_t interval;
         bool running;
     };
-    const std::vector<Spec> specs = {
+    const std::vector<TimerSetup> setups = {
         {"kopf_timer", 250, true}, {"t_midi", 1000, true},   {"t_ani", 500, animation},
         {"t_biene", 50, animation}, {"t_kaefer", 100, animation}, {"t_hase", 3000, animation},
         {"t_blinker", 500, false},
     };
     std::vector<std::unique_ptr<lumo::TCKMultimediaTimer>> timers;
-    for (const Spec &spec : specs) {
+    for (const TimerSetup &setup : setups) {
         auto timer = std::make_unique<lumo::TCKMultimediaTimer>();
         timer->SetEnabled(false);
-        timer->SetInterval(spec.interval);
+        timer->SetInterval(setup.interval);
         timer->SetOnTimer([](lumo::TCKMultimediaTimer *) {});
-        timer->SetEnabled(spec.running);
+        timer->SetEnabled(setup.running);
         timers.push_back(std::move(timer));
     }
 
@@ -74,9 +74,9 @@ int main(int argc, char **argv)
     const long involuntary = SwitchCount("nonvoluntary_ctxt_switches") - involuntaryBefore;
 
     std::printf("seconds: %d, animation timers: %s\n", seconds, animation ? "on" : "off");
-    for (size_t i = 0; i < specs.size(); ++i)
-        std::printf("  %-10s %5u ms  %s  calls %llu\n", specs[i].name, specs[i].interval,
-                    specs[i].running ? "on " : "off",
+    for (size_t i = 0; i < setups.size(); ++i)
+        std::printf("  %-10s %5u ms  %s  calls %llu\n", setups[i].name, setups[i].interval,
+                    setups[i].running ? "on " : "off",
                     static_cast<unsigned long long>(timers[i]->FireCount()));
     std::printf("voluntary context switches: %ld (%.1f per second)\n", voluntary,
                 static_cast<double>(voluntary) / seconds);
