@@ -1,5 +1,6 @@
 #include "shell/CompanionWiring.h"
 
+#include "companion/TBalloon.h"
 #include "companion/AnimatedPicture.h"
 #include "companion/HintBalloonPresenter.h"
 #include "companion/HintChannel.h"
@@ -34,7 +35,12 @@ CompanionWiring::CompanionWiring(TLumoForm &form)
     SetDialogMainWindow(&form);
 }
 
-CompanionWiring::~CompanionWiring() = default;
+// The hint balloons belong to no window; they go with the main window, as the
+// bird's balloon goes with the bird.
+CompanionWiring::~CompanionWiring()
+{
+    TBalloon::CloseAll();
+}
 
 void CompanionWiring::AttachHintChannel()
 {
