@@ -81,18 +81,33 @@ e2e_windows_of() {
   xdotool search --all --onlyvisible --pid "$1" 2>/dev/null || true
 }
 
+# xwininfo of one window. Without an id xwininfo waits for a click on the
+# screen, which nobody gives, so an empty id (a window that went away between
+# lookup and query) yields nothing instead; a stuck server ends after 5 s.
+e2e_xwininfo() {
+  [ -n "${1:-}" ] || return 0
+  timeout 5 xwininfo -id "$1" 2>/dev/null || true
+}
+
+# "x y width height" of a window, read in one query so the four belong together;
+# empty when the window is gone.
+e2e_geometry_of() {
+  e2e_xwininfo "${1:-}" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {if (w != "") print x, y, w, h}'
+}
+
 # "width height" of a window.
 e2e_size_of() {
-  xwininfo -id "$1" 2>/dev/null | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'
+  e2e_xwininfo "${1:-}" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'
 }
 
 # "x y" of a window's top-left corner on the screen.
 e2e_position_of() {
-  xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}'
+  e2e_xwininfo "${1:-}" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}'
 }
 
 e2e_map_state() {
-  xwininfo -id "$1" 2>/dev/null | awk '/Map State:/ {print $3}'
+  e2e_xwininfo "${1:-}" | awk '/Map State:/ {print $3}'
 }
 
 # The visible window of the process with the given size, or nothing.

@@ -18,27 +18,32 @@ BIRD_SEEN=$(e2e_now_ms)
 BIRD=$(e2e_window_sized "$PID" "$BIRD_SIZE")
 [ -z "$(e2e_window_sized "$PID" "$MAIN_SIZE")" ] || e2e_fail "main window shown together with the bird"
 
-read -r BX BY < <(e2e_position_of "$BIRD")
+read -r BX BY _ < <(e2e_geometry_of "$BIRD")
+[ -n "${BY:-}" ] || e2e_fail "the bird window went away before it could be measured"
 [ "$BX" -eq $(( (SCREEN_W - 57) / 2 )) ] && [ "$BY" -eq $(( (SCREEN_H - 80) / 2 )) ] \
   || e2e_fail "bird at $BX,$BY, not centred on the ${SCREEN_W}x${SCREEN_H} screen"
 
-# The balloon: another window of the program, standing above the bird's head.
-balloon_of() {
-  local id
+# The balloon: another window of the program, standing above the bird's head
+# and, left of the screen's middle, extending to the right of its arrow. The
+# greeting shows two balloons in turn ("Hallo", then the system facts), so a
+# balloon found may be gone by the time it is measured: look again until one
+# is measured whole.
+BALLOON_SEEN="none"
+balloon_in_place() {
+  local id geometry lx ly lw lh
   for id in $(e2e_windows_of "$PID"); do
     [ "$id" = "$BIRD" ] && continue
-    [ "$(e2e_size_of "$id")" = "$MAIN_SIZE" ] && continue
-    echo "$id"
-    return 0
+    geometry=$(e2e_geometry_of "$id")
+    [ -n "$geometry" ] || continue
+    read -r lx ly lw lh <<<"$geometry"
+    [ "$lw $lh" = "$MAIN_SIZE" ] && continue
+    BALLOON_SEEN="$lx,$ly ${lw}x$lh"
+    [ $(( ly + lh )) -le $(( BY + 1 )) ] && [ $(( lx + lw )) -gt $(( BX + 57 )) ] && return 0
   done
+  return 1
 }
-e2e_wait_for 5 '[ -n "$(balloon_of)" ]' || e2e_fail "the bird shows no balloon"
-BALLOON=$(balloon_of)
-read -r LX LY < <(e2e_position_of "$BALLOON")
-read -r LW LH < <(e2e_size_of "$BALLOON")
-[ $(( LY + LH )) -le $(( BY + 1 )) ] || e2e_fail "balloon ($LX,$LY ${LW}x$LH) does not stand above the bird at $BX,$BY"
-# Left of the screen's middle the balloon extends to the right of its arrow.
-[ $(( LX + LW )) -gt $(( BX + 57 )) ] || e2e_fail "balloon does not extend to the right of the bird"
+e2e_wait_for 5 balloon_in_place \
+  || e2e_fail "no balloon above the bird at $BX,$BY extending to its right (last seen: $BALLOON_SEEN)"
 
 e2e_wait_for 25 '[ -n "$(e2e_window_sized $PID "$MAIN_SIZE")" ]' || e2e_fail "the main window did not appear"
 MAIN_SEEN=$(e2e_now_ms)
