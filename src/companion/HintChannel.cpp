@@ -8,6 +8,47 @@
 
 namespace lumo {
 
+namespace {
+
+// Events after which the control under the pointer, or its hint, may differ.
+bool MayChangeWhatIsUnderThePointer(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::HoverMove:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::NonClientAreaMouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ZOrderChange:
+    case QEvent::ParentChange:
+    case QEvent::ToolTipChange:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowStateChange:
+    case QEvent::ScreenChangeInternal:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 HintChannel::HintChannel(QObject *parent) : QObject(parent)
 {
     FWidgetUnderPointer = [] { return QApplication::widgetAt(QCursor::pos()); };
@@ -25,6 +66,9 @@ HintChannel::~HintChannel()
 
 void HintChannel::SetHint(const QString &text)
 {
+    // A text set directly lasts only until the next idle update finds a
+    // different one under the pointer, so that update must look.
+    FLookAgain = true;
     if (text == FHint)
         return;
     FHint = text;
@@ -51,15 +95,22 @@ void HintChannel::SetWidgetUnderPointer(std::function<QWidget *()> finder)
 {
     FWidgetUnderPointer = finder ? std::move(finder)
                                  : std::function<QWidget *()>([] { return QApplication::widgetAt(QCursor::pos()); });
+    FLookAgain = true;
 }
 
 void HintChannel::Idle()
 {
-    SetHint(HintOf(FWidgetUnderPointer()));
+    if (!FLookAgain)
+        return;
+    const QString hint = HintOf(FWidgetUnderPointer());
+    SetHint(hint);
+    FLookAgain = false;
 }
 
 bool HintChannel::eventFilter(QObject *, QEvent *event)
 {
+    if (MayChangeWhatIsUnderThePointer(event->type()))
+        FLookAgain = true;
     return event->type() == QEvent::ToolTip;
 }
 

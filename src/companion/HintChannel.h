@@ -5,6 +5,10 @@
 // and such a text stays until an idle moment replaces it with a different one.
 // Controls keep their hints as their toolTip; Qt's own tooltips are swallowed
 // so only the program's balloon shows them.
+// Asking the display where the pointer is costs round trips to the X server,
+// so an idle update only looks again after something that can change the
+// answer: pointer or window events, a control shown, hidden, moved or given
+// another hint, or a text set directly.
 
 #include <QObject>
 #include <QPoint>
@@ -38,7 +42,8 @@ public:
     // What the idle update looks at: the widget under the pointer by default.
     void SetWidgetUnderPointer(std::function<QWidget *()> finder);
 
-    // One idle update; the event loop triggers it before it waits.
+    // One idle update; the event loop triggers it before it waits. It looks
+    // at the pointer only when something may have changed since the last look.
     void Idle();
 
 signals:
@@ -51,6 +56,7 @@ private:
     QString FHint;
     bool FAttached = false;
     std::function<QWidget *()> FWidgetUnderPointer;
+    bool FLookAgain = true;
 };
 
 } // namespace lumo

@@ -27,7 +27,11 @@ void MusicBarView::SetMusicLabel(const std::string &text)
 
 void MusicBarView::SetMusicLabelHint(const std::string &hint)
 {
-    FForm.p_Sound->lb_midi->setToolTip(QString::fromStdString(hint));
+    // Asked for at every device check; only a real change is passed on, as
+    // every change makes the hint channel look at the pointer again.
+    const QString text = QString::fromStdString(hint);
+    if (FForm.p_Sound->lb_midi->toolTip() != text)
+        FForm.p_Sound->lb_midi->setToolTip(text);
 }
 
 void MusicBarView::SetTrackButtonsVisible(bool visible)
@@ -43,7 +47,9 @@ void MusicBarView::SetMusicSwitch(const std::string &caption, const std::string 
         return;
     Panel()->SetMusicButtonState(mark == 1);
     Panel()->btn_musik()->setText(QString::fromStdString(caption));
-    Panel()->btn_musik()->setToolTip(QString::fromStdString(hint));
+    const QString text = QString::fromStdString(hint);
+    if (Panel()->btn_musik()->toolTip() != text)
+        Panel()->btn_musik()->setToolTip(text);
 }
 
 void MusicBarView::SetMusicTimerEnabled(bool enabled)

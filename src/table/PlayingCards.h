@@ -86,7 +86,13 @@ public:
     void SetWert(int value) { FWert = value; }
 
     QString Hint() const { return toolTip(); }
-    void SetHint(const QString &text) { setToolTip(text); }
+    // Only a real change is passed on: every change tells the hint channel to
+    // look at the pointer again.
+    void SetHint(const QString &text)
+    {
+        if (toolTip() != text)
+            setToolTip(text);
+    }
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value) { FShowHint = value; }
 

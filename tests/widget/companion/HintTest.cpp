@@ -6,6 +6,7 @@
 #include "companion/TBalloonControl.h"
 
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -90,6 +91,58 @@ private slots:
         QTimer::singleShot(100, &loop, &QEventLoop::quit);
         loop.exec();
         QCOMPARE(channel.Hint(), QStringLiteral("Sound ausschalten"));
+    }
+
+    // The look at the pointer is a round trip to the display; an idle window
+    // must not repeat it at every pass of the event loop.
+    void idleLooksAtThePointerOnlyAfterSomethingMayHaveChanged()
+    {
+        QWidget control;
+        control.setToolTip(QStringLiteral("Menü öffnen"));
+        int looks = 0;
+        HintChannel channel;
+        channel.SetWidgetUnderPointer([&] { ++looks; return &control; });
+
+        channel.Idle();
+        channel.Idle();
+        QCOMPARE(looks, 1);
+        QCOMPARE(channel.Hint(), QStringLiteral("Menü öffnen"));
+
+        // Bare events go to a plain object, which the application's filter
+        // sees like any other receiver.
+        QObject receiver;
+        // Events that cannot change what is under the pointer.
+        QEvent title(QEvent::WindowTitleChange);
+        QCoreApplication::sendEvent(&receiver, &title);
+        QTimerEvent tick(1);
+        QCoreApplication::sendEvent(&receiver, &tick);
+        channel.Idle();
+        QCOMPARE(looks, 1);
+
+        const struct { QEvent::Type type; const char *name; } changes[] = {
+            {QEvent::Enter, "enter"}, {QEvent::Leave, "leave"}, {QEvent::Show, "show"},
+            {QEvent::Hide, "hide"},   {QEvent::Move, "move"},   {QEvent::ToolTipChange, "hint"},
+        };
+        for (const auto &change : changes) {
+            const int before = looks;
+            QEvent event(change.type);
+            QCoreApplication::sendEvent(&receiver, &event);
+            channel.Idle();
+            channel.Idle();
+            QVERIFY2(looks == before + 1, change.name);
+        }
+
+        // A real pointer move, and a changed hint of the control under it.
+        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&control, &move);
+        control.setToolTip(QStringLiteral("Menü schließen"));
+        channel.Idle();
+        QCOMPARE(channel.Hint(), QStringLiteral("Menü schließen"));
+
+        // A text set directly is replaced at the next idle moment, as before.
+        channel.SetHint(QStringLiteral("Tipp! Pik 9 auf Pik 10"));
+        channel.Idle();
+        QCOMPARE(channel.Hint(), QStringLiteral("Menü schließen"));
     }
 
     void nativeTooltipsNeverShow()
