@@ -77,14 +77,7 @@ std::unique_ptr<TLumoForm> StartForm(bool wave, std::vector<Tone> *tones = nullp
     };
     form->Host().OnPlayApplause = [] {};
     form->CheckSoundDevice = {};
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        return nullptr;
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.get()))
-        return nullptr;
-    TLumoForm *raw = form.get();
-    if (!QTest::qWaitFor([raw] { return raw->DeferredStartDone(); }, 10000))
+    if (!ShowAndStart(*form))
         return nullptr;
     // What the device check does for a present (or absent) wave device.
     form->p_engine->bt_soundonoff()->setEnabled(wave);

@@ -4,17 +4,21 @@
 
 namespace lumo::testing {
 
+bool ShowAndStart(TLumoForm &form)
+{
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return false;
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form))
+        return false;
+    return QTest::qWaitFor([&form] { return form.DeferredStartDone(); }, 10000);
+}
+
 std::unique_ptr<TLumoForm> StartedForm()
 {
     auto form = std::make_unique<TLumoForm>();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        return nullptr;
-    form->activateWindow();
-    if (!QTest::qWaitForWindowActive(form.get()))
-        return nullptr;
-    TLumoForm *raw = form.get();
-    if (!QTest::qWaitFor([raw] { return raw->DeferredStartDone(); }, 10000))
+    if (!ShowAndStart(*form))
         return nullptr;
     return form;
 }

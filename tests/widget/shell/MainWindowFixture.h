@@ -24,6 +24,10 @@ constexpr int HerzDrei = 29;
 constexpr int HerzVier = 30;
 constexpr int PikNeun = 48;
 
+// Shows the form, makes it active and waits for its deferred start (the first
+// deal laid out); false when any of that does not happen in time.
+bool ShowAndStart(TLumoForm &form);
+
 // The form, shown and started; the first deal has been laid out.
 std::unique_ptr<TLumoForm> StartedForm();
 
