@@ -1,7 +1,7 @@
 #include "companion/FadeWindow.h"
 
 #include "companion/FadeLevels.h"
-#include "shell/EventHelpers.h"
+#include "common/EventHelpers.h"
 
 #include <QGuiApplication>
 #include <QWidget>

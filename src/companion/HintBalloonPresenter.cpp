@@ -2,8 +2,8 @@
 
 #include "companion/AnimatedPicture.h"
 #include "companion/TBalloonControl.h"
-#include "shell/EventHelpers.h"
-#include "shell/QtTextHelpers.h"
+#include "common/EventHelpers.h"
+#include "common/QtTextHelpers.h"
 
 namespace lumo {
 

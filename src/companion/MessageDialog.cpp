@@ -2,8 +2,8 @@
 
 #include "companion/MessageLayout.h"
 #include "companion/TForm_Message.h"
-#include "shell/EventHelpers.h"
-#include "shell/QtTextHelpers.h"
+#include "common/EventHelpers.h"
+#include "common/QtTextHelpers.h"
 
 #include <QPointer>
 #include <QWidget>

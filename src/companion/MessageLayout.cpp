@@ -1,6 +1,6 @@
 #include "companion/MessageLayout.h"
 
-#include "shell/TextHelpers.h"
+#include "common/TextHelpers.h"
 
 namespace lumo {
 

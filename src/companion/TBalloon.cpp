@@ -3,7 +3,7 @@
 #include "companion/CompanionArt.h"
 #include "lookfeel/LookColors.h"
 #include "lookfeel/LookFonts.h"
-#include "shell/QtTextHelpers.h"
+#include "common/QtTextHelpers.h"
 
 #include <QBitmap>
 #include <QCloseEvent>

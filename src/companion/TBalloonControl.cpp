@@ -1,7 +1,7 @@
 #include "companion/TBalloonControl.h"
 
 #include "companion/TBalloon.h"
-#include "shell/QtTextHelpers.h"
+#include "common/QtTextHelpers.h"
 
 namespace lumo {
 

@@ -8,8 +8,8 @@
 #include "lookfeel/GradientPanel.h"
 #include "lookfeel/LookColors.h"
 #include "lookfeel/LookFonts.h"
-#include "shell/FileHelpers.h"
-#include "shell/QtTextHelpers.h"
+#include "common/FileHelpers.h"
+#include "common/QtTextHelpers.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -6,7 +6,7 @@
 #include "companion/TAugen.h"
 #include "companion/TBalloonControl.h"
 #include "lookfeel/LookColors.h"
-#include "shell/QtTextHelpers.h"
+#include "common/QtTextHelpers.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

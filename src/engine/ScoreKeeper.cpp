@@ -1,7 +1,7 @@
 #include "engine/ScoreKeeper.h"
 
 #include "engine/EngineContext.h"
-#include "shell/TextHelpers.h"
+#include "common/TextHelpers.h"
 
 #include <charconv>
 #include <cstdio>

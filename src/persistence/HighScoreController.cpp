@@ -2,7 +2,7 @@
 
 #include "persistence/HighScoreDisplay.h"
 #include "persistence/Windows1252.h"
-#include "shell/QtTextHelpers.h"
+#include "common/QtTextHelpers.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 
 #include "persistence/HighScoreText.h"
 #include "persistence/ScrambleText.h"
-#include "shell/TextHelpers.h"
+#include "common/TextHelpers.h"
 
 #include <utility>
 

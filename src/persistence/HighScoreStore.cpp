@@ -1,6 +1,6 @@
 #include "persistence/HighScoreStore.h"
 
-#include "shell/FileHelpers.h"
+#include "common/FileHelpers.h"
 
 #include <QCoreApplication>
 #include <QDir>

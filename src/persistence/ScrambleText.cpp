@@ -1,6 +1,6 @@
 #include "persistence/ScrambleText.h"
 
-#include "shell/TextHelpers.h"
+#include "common/TextHelpers.h"
 
 #include <cstdint>
 

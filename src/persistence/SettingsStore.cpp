@@ -1,6 +1,6 @@
 #include "persistence/SettingsStore.h"
 
-#include "shell/FileHelpers.h"
+#include "common/FileHelpers.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -3,7 +3,7 @@
 #include "lookfeel/GlassButton.h"
 #include "lookfeel/LookColors.h"
 #include "lookfeel/LookFonts.h"
-#include "shell/QtTextHelpers.h"
+#include "common/QtTextHelpers.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "shell/QtGameHost.h"
 
 #include "engine/Game.h"
-#include "shell/EventHelpers.h"
+#include "common/EventHelpers.h"
 #include "shell/PointerTracker.h"
-#include "shell/ScreenCursor.h"
+#include "common/ScreenCursor.h"
 #include "table/Board.h"
 #include "table/PlayingCards.h"
 

@@ -1,6 +1,6 @@
 #include "shell/StartupChecks.h"
 
-#include "shell/TextHelpers.h"
+#include "common/TextHelpers.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #include "shell/SystemInfo.h"
 
 #include "LumoVersion.h"
-#include "shell/FileHelpers.h"
-#include "shell/TextHelpers.h"
+#include "common/FileHelpers.h"
+#include "common/TextHelpers.h"
 
 #include <sys/utsname.h>
 

@@ -2,7 +2,7 @@
 
 #include "engine/Game.h"
 #include "engine/GameHost.h"
-#include "shell/TextHelpers.h"
+#include "common/TextHelpers.h"
 
 #include <exception>
 

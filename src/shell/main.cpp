@@ -1,9 +1,9 @@
 // Program entry: the start-up checks, one running instance per user, the
 // helper bird's greeting while the main window is built, and the event loop.
 #include "companion/TForm_Vogel.h"
-#include "shell/EventHelpers.h"
+#include "common/EventHelpers.h"
 #include "shell/LumoForm.h"
-#include "shell/QtTextHelpers.h"
+#include "common/QtTextHelpers.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupChecks.h"
 #include "shell/StartupChecksQt.h"

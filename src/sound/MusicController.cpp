@@ -1,6 +1,6 @@
 #include "sound/MusicController.h"
 
-#include "shell/TextHelpers.h"
+#include "common/TextHelpers.h"
 
 namespace lumo {
 

@@ -1,6 +1,6 @@
 #include "sound/ResourceTrackStore.h"
 
-#include "shell/FileHelpers.h"
+#include "common/FileHelpers.h"
 #include "sound/ResourceLookup.h"
 
 #include <QFileInfo>

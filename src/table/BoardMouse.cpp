@@ -2,8 +2,8 @@
 
 #include "engine/BoardGeometry.h"
 #include "engine/Game.h"
-#include "shell/EventHelpers.h"
-#include "shell/ScreenCursor.h"
+#include "common/EventHelpers.h"
+#include "common/ScreenCursor.h"
 #include "table/Board.h"
 #include "table/PlayingCards.h"
 #include "table/TableImage.h"

@@ -11,7 +11,7 @@
 #include "sound/SoundOutput.h"
 #include "sound/SoundPlayback.h"
 
-#include "shell/EventHelpers.h"
+#include "common/EventHelpers.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

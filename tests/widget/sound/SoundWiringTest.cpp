@@ -6,7 +6,7 @@
 #include "shell/InputClickHook.h"
 #include "shell/MusicBar.h"
 #include "shell/QtGameHost.h"
-#include "shell/ScreenCursor.h"
+#include "common/ScreenCursor.h"
 #include "shell/SoundWiring.h"
 #include "sound/MusicController.h"
 #include "sound/ResourceLookup.h"

@@ -1,7 +1,7 @@
 // Semantics of the millisecond timer on the Qt event loop. Ranges are generous:
 // they check how periods are counted, not how fast the machine is.
 
-#include "shell/EventHelpers.h"
+#include "common/EventHelpers.h"
 #include "timing/TCKMultimediaTimer.h"
 
 #include <QElapsedTimer>

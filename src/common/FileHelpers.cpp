@@ -1,4 +1,4 @@
-#include "shell/FileHelpers.h"
+#include "common/FileHelpers.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "shell/ScreenCursor.h"
+#include "common/ScreenCursor.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "shell/TextHelpers.h"
+#include "common/TextHelpers.h"
 
 #include <gtest/gtest.h>
 

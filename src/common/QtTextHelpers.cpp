@@ -1,4 +1,4 @@
-#include "shell/QtTextHelpers.h"
+#include "common/QtTextHelpers.h"
 
 namespace lumo {
 

@@ -1,4 +1,4 @@
-#include "shell/EventHelpers.h"
+#include "common/EventHelpers.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
