@@ -1,7 +1,9 @@
 // Writes card-gallery.png (1x) and card-gallery@2x.png (2x): the 57 card pictures
-// over the table's gradient, so the art can be checked by eye. Prints how long
-// rendering all pictures took. Usage: card-gallery [output folder]
+// over the table's gradient, so the art can be checked by eye, and
+// creature-gallery.png (1x, 2x) with the creatures' frames. Prints how long
+// rendering all card pictures took. Usage: card-gallery [output folder]
 #include "table/CardArt.h"
+#include "timing/CreatureArt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +13,8 @@
 #include <QPainter>
 #include <QTextStream>
 
+#include <iterator>
+
 namespace {
 
 constexpr int Columns = 13;
@@ -18,6 +22,14 @@ constexpr int Rows = 5;
 constexpr int CellWidth = 77;
 constexpr int CellHeight = 102;
 constexpr int Margin = 6;
+
+void PaintTable(QPainter &painter, QSize logical)
+{
+    QLinearGradient table(0, 0, 0, logical.height());
+    table.setColorAt(0, QColor(58, 110, 165));
+    table.setColorAt(1, QColor(0, 128, 64));
+    painter.fillRect(QRect(QPoint(0, 0), logical), table);
+}
 
 // Row 0: jokers, backs and the blank card; rows 1..4: Kreuz, Karo, Herz, Pik.
 QPoint CellOf(int slot)
@@ -39,14 +51,35 @@ QImage Gallery(qreal dpr)
     QImage image(logical * dpr, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(dpr);
     QPainter painter(&image);
-    QLinearGradient table(0, 0, 0, logical.height());
-    table.setColorAt(0, QColor(58, 110, 165));
-    table.setColorAt(1, QColor(0, 128, 64));
-    painter.fillRect(QRect(QPoint(0, 0), logical), table);
+    PaintTable(painter, logical);
     for (int slot = 0; slot < lumo::CardArt::MaskSlot; ++slot) {
         const QPoint cell = CellOf(slot);
         painter.drawPixmap(Margin + cell.x() * CellWidth + 3, Margin + cell.y() * CellHeight + 3,
                            lumo::CardArt::Picture(slot, QSize(71, 96), dpr, false));
+    }
+    return image;
+}
+
+// One strip: the bee's wing frames facing right, then facing left, the
+// ladybird's two steps and the hare, each at the foot of its cell.
+QImage CreatureStrip(qreal dpr)
+{
+    using namespace lumo::CreatureArt;
+    const lumo::CreatureFrame frames[] = {BeeRightWingsUp, BeeRightWingsDown, BeeLeftWingsUp,
+        BeeLeftWingsDown, LadybirdStepA, LadybirdStepB, Hare};
+    constexpr int StripCell = 64;
+    constexpr int StripHeight = 80;
+    const QSize logical(static_cast<int>(std::size(frames)) * StripCell + 2 * Margin, StripHeight + 2 * Margin);
+    QImage image(logical * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    QPainter painter(&image);
+    PaintTable(painter, logical);
+    int left = Margin;
+    for (const lumo::CreatureFrame &frame : frames) {
+        const QPoint at(left + (StripCell - frame.size.width()) / 2,
+                        Margin + StripHeight - frame.size.height() - 4);
+        Draw(painter, at, frame, dpr);
+        left += StripCell;
     }
     return image;
 }
@@ -84,6 +117,14 @@ int main(int argc, char *argv[])
             log << "wrote " << path << "\n";
         else {
             log << "cannot write " << path << "\n";
+            ok = false;
+        }
+        const QString strip = out.filePath(dpr == 1.0 ? QStringLiteral("creature-gallery.png")
+                                                      : QStringLiteral("creature-gallery@2x.png"));
+        if (CreatureStrip(dpr).save(strip))
+            log << "wrote " << strip << "\n";
+        else {
+            log << "cannot write " << strip << "\n";
             ok = false;
         }
     }

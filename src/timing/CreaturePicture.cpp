@@ -1,0 +1,59 @@
+#include "timing/CreaturePicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lumo {
+
+CreaturePicture::CreaturePicture(const QString &name, Input input, QWidget *table) : QWidget(table)
+{
+    setObjectName(name);
+    // Not opaque: the table and the cards beneath show around the creature.
+    setAttribute(Qt::WA_NoSystemBackground);
+    if (input == Input::PassThrough)
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    else
+        setMouseTracking(true);
+    hide();
+}
+
+void CreaturePicture::Place(int left, int top, const CreatureFrame &frame)
+{
+    const QRect target(QPoint(left, top), frame.size);
+    const bool newPicture = !(frame == FFrame);
+    FFrame = frame;
+    if (geometry() != target)
+        setGeometry(target); // repaints the new rectangle whole
+    else if (newPicture)
+        update();
+}
+
+void CreaturePicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    CreatureArt::Draw(painter, QPoint(0, 0), FFrame, devicePixelRatioF());
+}
+
+void CreaturePicture::mousePressEvent(QMouseEvent *event)
+{
+    FPressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void CreaturePicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = FPressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    FPressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void CreaturePicture::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit pointerMoved();
+}
+
+} // namespace lumo
