@@ -1,26 +1,30 @@
 #pragma once
-// Ties the companion into the main window: the title-bar bird logo, the
-// application's hint channel with its balloon beside the logo, the tip on the
-// board, and the message dialog for the engine's questions.
+// The companion in the main window: the title-bar bird logo, the application's
+// hint channel with its balloon beside the logo, the tip on the board, and the
+// message dialog centred over the main window.
 
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
+class QWidget;
+
 namespace lumo {
 
 class AnimatedPicture;
+class Game;
+class GameHost;
 class HintBalloonPresenter;
 class HintChannel;
 class TipLift;
-class TLumoForm;
 
 class CompanionWiring : public QObject {
     Q_OBJECT
 public:
-    // Fills the window's hooks; the hint channel is attached from here on.
-    explicit CompanionWiring(TLumoForm &form);
+    // The hint channel is attached from here on; messages and questions
+    // centre over mainWindow while it is shown.
+    CompanionWiring(AnimatedPicture &logo, Game &game, GameHost &host, QWidget &mainWindow);
     ~CompanionWiring() override;
 
     // The control hints and notices reach the bird's balloon while attached.
@@ -43,12 +47,14 @@ public:
     // application's hint and the cards are lifted.
     void ShowTip();
 
-    AnimatedPicture *Logo() const;
+    AnimatedPicture *Logo() const { return &FLogo; }
     HintChannel &Channel() const { return *FChannel; }
     HintBalloonPresenter &Presenter() const { return *FPresenter; }
+    TipLift &Tip() const { return *FTipLift; }
 
 private:
-    TLumoForm &FForm;
+    AnimatedPicture &FLogo;
+    Game &FGame;
     HintChannel *FChannel;
     HintBalloonPresenter *FPresenter;
     std::unique_ptr<TipLift> FTipLift;

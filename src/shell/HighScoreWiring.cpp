@@ -5,31 +5,30 @@
 #include "persistence/HighScoreDisplay.h"
 #include "persistence/HighScoreStore.h"
 #include "persistence/TEingabeForm.h"
-#include "shell/LumoForm.h"
-#include "shell/QtGameHost.h"
 #include "table/Board.h"
 
 namespace lumo {
 
-HighScoreWiring::HighScoreWiring(TLumoForm &form) : QObject(&form)
+HighScoreWiring::HighScoreWiring(Board &table, QWidget &mainWindow)
 {
-    FDisplay = new HighScoreDisplay(form.p_karten);
+    FDisplay = new HighScoreDisplay(&table);
     // Beneath the cards: a card flying past the list covers it.
     FDisplay->lower();
 
-    TLumoForm *window = &form;
+    QWidget *window = &mainWindow;
     FController = std::make_unique<HighScoreController>(HighScoreStore::ForProgram(), FDisplay,
         [window] {
             return ShowInputDialog(QStringLiteral("PUNKTE"),
                 [](const QString &text) { ShowInfo(text); }, window);
         });
     FController->LoadHighScores();
-
-    form.Host().OnOfferHighScoreEntry = [this](int points) {
-        FController->OfferHighScoreEntry(points);
-    };
 }
 
 HighScoreWiring::~HighScoreWiring() = default;
+
+void HighScoreWiring::OfferHighScoreEntry(int points)
+{
+    FController->OfferHighScoreEntry(points);
+}
 
 } // namespace lumo

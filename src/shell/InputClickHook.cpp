@@ -1,5 +1,8 @@
 #include "shell/InputClickHook.h"
 
+#include "engine/Game.h"
+#include "shell/TipLift.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,15 +15,10 @@ constexpr int kClickVolume = 5;
 constexpr int kKeyMs = 10;
 constexpr int kLeftMs = 5;
 constexpr int kRightMs = 10;
-
-bool Call(const std::function<bool()> &test)
-{
-    return test && test();
-}
 } // namespace
 
-InputClickHook::InputClickHook(Actions actions, QObject *parent)
-    : QObject(parent), FActions(std::move(actions))
+InputClickHook::InputClickHook(Game &game, GameHost &host, TipLift &tipLift, QObject *parent)
+    : QObject(parent), FGame(game), FHost(host), FTipLift(tipLift)
 {
 }
 
@@ -65,8 +63,9 @@ bool InputClickHook::eventFilter(QObject *watched, QEvent *event)
             break;
         }
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && FActions.restoreCursor)
-                FActions.restoreCursor();
+            // Back to the normal arrow, for the screen and for the game.
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                FGame.SetWaitCursor(false);
             break;
         default:
             break;
@@ -77,13 +76,12 @@ bool InputClickHook::eventFilter(QObject *watched, QEvent *event)
 
 bool InputClickHook::ClickAllowed() const
 {
-    return Call(FActions.soundAllowed) && Call(FActions.ready);
+    return FGame.SoundOn() && FGame.Ready();
 }
 
 void InputClickHook::Tone(int durationMs) const
 {
-    if (FActions.playTone)
-        FActions.playTone(kClickHz, durationMs, kClickVolume);
+    FHost.PlayTone(kClickHz, durationMs, kClickVolume);
 }
 
 void InputClickHook::KeyDown()
@@ -100,14 +98,12 @@ void InputClickHook::LeftButtonDown()
 
 void InputClickHook::RightButtonDown()
 {
-    if (!Call(FActions.ready))
+    if (!FGame.Ready())
         return;
-    if (FActions.showTipHint)
-        FActions.showTipHint();
-    if (Call(FActions.soundAllowed))
+    FHost.SetApplicationHint(FGame.TipText());
+    if (FGame.SoundOn())
         Tone(kRightMs);
-    if (FActions.tipClick)
-        FActions.tipClick();
+    FTipLift.i_tippClick();
 }
 
 } // namespace lumo

@@ -7,29 +7,19 @@
 
 #include <QObject>
 
-#include <functional>
-
 namespace lumo {
+
+class Game;
+class GameHost;
+class TipLift;
 
 class InputClickHook : public QObject {
     Q_OBJECT
 public:
-    struct Actions {
-        // A wave output exists and the user's sound switch is on.
-        std::function<bool()> soundAllowed;
-        // The board accepts player input.
-        std::function<bool()> ready;
-        // Synchronous: returns when the tone has ended.
-        std::function<void(int frequencyHz, int durationMs, int volume)> playTone;
-        // Back to the normal arrow, for the screen and for the game.
-        std::function<void()> restoreCursor;
-        // Makes the current tip text the application's hint.
-        std::function<void()> showTipHint;
-        // Lifts the tip's cards for a moment.
-        std::function<void()> tipClick;
-    };
-
-    explicit InputClickHook(Actions actions, QObject *parent = nullptr);
+    // The game says whether the board is ready and sound is on (its SoundOn)
+    // and holds the tip and the wait cursor; the host plays the tones and
+    // takes the tip as the application's hint; the tip lift shows its cards.
+    InputClickHook(Game &game, GameHost &host, TipLift &tipLift, QObject *parent = nullptr);
     ~InputClickHook() override;
 
     // On the application object; installing twice keeps one hook.
@@ -47,7 +37,9 @@ private:
     bool ClickAllowed() const;
     void Tone(int durationMs) const;
 
-    Actions FActions;
+    Game &FGame;
+    GameHost &FHost;
+    TipLift &FTipLift;
     bool FInstalled = false;
 };
 

@@ -1,26 +1,29 @@
 #include "shell/LumoForm.h"
 
 #include "LumoVersion.h"
+#include "common/FileHelpers.h"
+#include "common/ScreenCursor.h"
 #include "engine/ClockSeededRandom.h"
 #include "engine/Game.h"
 #include "engine/SteadyMonotonicClock.h"
 #include "lookfeel/LookColors.h"
+#include "persistence/SettingsPanel.h"
+#include "shell/AnimationFlag.h"
 #include "shell/CaptionText.h"
 #include "shell/CompanionWiring.h"
 #include "shell/DesktopKeeper.h"
-#include "common/FileHelpers.h"
+#include "shell/GameSounds.h"
 #include "shell/HighScoreWiring.h"
 #include "shell/HoverReporter.h"
-#include "shell/Marquee.h"
 #include "shell/MenuController.h"
 #include "shell/MenuPanel.h"
 #include "shell/MusicBar.h"
 #include "shell/PointerTracker.h"
 #include "shell/QtGameHost.h"
-#include "common/ScreenCursor.h"
 #include "shell/SettingsWiring.h"
 #include "shell/SoundWiring.h"
 #include "shell/TitleBar.h"
+#include "shell/TitleMarquee.h"
 #include "shell/ToolTipBlocker.h"
 #include "table/Board.h"
 #include "table/BoardMouse.h"
@@ -62,15 +65,9 @@ TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     setAutoFillBackground(false);
     setAttribute(Qt::WA_NoSystemBackground);
 
-    FPointer = std::make_unique<PointerTracker>();
-    FToolTips = std::make_unique<ToolTipBlocker>();
     BuildFrame();
-    BuildEngine();
-    WireMenu();
-    FSettingsWiring = new SettingsWiring(*this);
-    FHighScores = new HighScoreWiring(*this);
-    FSound = new SoundWiring(*this);
-    FCompanion = new CompanionWiring(*this);
+    CreateParts();
+    ConnectCommands();
 
     // Centre on the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -78,8 +75,6 @@ TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
         move(g.left() + g.width() / 2 - FormWidth / 2, g.top() + g.height() / 2 - FormHeight / 2);
     }
     SetScreenCursor(ScreenCursorShape::Wait);
-    // Application hooks (click tones, hint balloon, crash report) are installed
-    // by their owners on the application object.
 
     // A stale copy of the program in the temporary folder goes.
     const QString stale = QString::fromStdString(TempFolderPath())
@@ -88,14 +83,9 @@ TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
         QFile::remove(stale);
 
     FProgramVersion = QStringLiteral(LUMO_VERSION);
-    FCaptionText = QString::fromStdString(MakeCaptionText(QDate::currentDate().year()));
-    FMarquee = FCaptionText.toStdU32String();
-    panel_menue->lb_menue->setText(FCaptionText + QStringLiteral(" Vers. ") + FProgramVersion);
+    panel_menue->lb_menue->setText(FMarquee->CaptionText() + QStringLiteral(" Vers. ") + FProgramVersion);
     panel_menue->lb_menue->adjustSize();
 
-    kopf_timer = new TCKMultimediaTimer(this);
-    kopf_timer->SetInterval(250);
-    kopf_timer->SetOnTimer([this](TCKMultimediaTimer *) { kopf_timerTimer(); });
     kopf_timer->SetEnabled(true);
 }
 
@@ -129,83 +119,117 @@ void TLumoForm::BuildFrame()
     for (QWidget *w : {static_cast<QWidget *>(p_haupt), static_cast<QWidget *>(panel_menue),
              static_cast<QWidget *>(panel_menue->lb_menue), static_cast<QWidget *>(p_karten)})
         w->installEventFilter(this);
-}
 
-void TLumoForm::BuildEngine()
-{
-    FRandom = std::make_unique<ClockSeededRandom>();
-    FClock = std::make_unique<SteadyMonotonicClock>();
-    FHost = std::make_unique<QtGameHost>(*p_karten, *FPointer);
-    FGame = std::make_unique<Game>(*FHost, *FRandom, *FClock);
-    FHost->SetGame(FGame.get());
-    FHost->OnSoundSwitchOn = [this] { return FSoundOn; };
-    FHost->OnCloseMenu = [this] { CloseMenu(); };
-    FHost->OnMainWindowActivated = [this] { return FActivationMark != 0; };
-    FHost->OnRendered = [this] { AfterRender(); };
-
-    FMouse = new BoardMouse(*p_karten, *FGame, this, this);
-    FMouse->CloseMenu = [this] { CloseMenu(); };
-    FMouse->RenderTable = [this] { FHost->Render(); };
+    kopf_timer = new TCKMultimediaTimer(this);
+    kopf_timer->SetInterval(250);
+    kopf_timer->SetOnTimer([this](TCKMultimediaTimer *) { kopf_timerTimer(); });
 
     t_blinker = new TCKMultimediaTimer(this);
     t_blinker->SetEnabled(false);
     t_blinker->SetInterval(500);
-    t_blinker->SetOnTimer([this](TCKMultimediaTimer *) {
-        FGame->t_blinkerTimer();
-        FHost->Render();
-    });
-
-    connect(p_karten->bild_go, &TableImage::clicked, this, [this] {
-        FGame->bild_goClick(true);
-        FHost->Render();
-    });
-    connect(p_karten->bild_stop, &TableImage::clicked, this, [this] {
-        FGame->bild_goClick(false);
-        FHost->Render();
-    });
-    FHost->Render();
+    t_blinker->SetOnTimer([this](TCKMultimediaTimer *) { t_blinkerTimer(); });
 }
 
-void TLumoForm::WireMenu()
+// Every part is made here with what it needs, as references: a part can only
+// be given what already exists. What the engine merely announces reaches the
+// part that owns it as a signal, connected right where that part is made.
+void TLumoForm::CreateParts()
 {
-    FMenu = std::make_unique<MenuController>(p_menue, panel_menue->bt_menue);
-    FMenu->NewGameStarting = [this] { return FGame->Busy(); };
-    FMenu->SetLastHovered(this);
+    // Application-wide watchers: where the pointer is; no Qt tooltips.
+    FPointer = std::make_unique<PointerTracker>();
+    FToolTips = std::make_unique<ToolTipBlocker>();
+    FSounds = std::make_unique<GameSounds>();
 
-    FHover = new HoverReporter([this](QWidget *sender) { GenericMouseMove(sender); }, this);
+    // The engine on its host.
+    FRandom = std::make_unique<ClockSeededRandom>();
+    FClock = std::make_unique<SteadyMonotonicClock>();
+    FHost = std::make_unique<QtGameHost>(*p_karten, *FPointer, *FSounds, FSettings,
+        FActivationMark, *FRandom, *FClock);
+    Game &game = FHost->Engine();
+    connect(FHost.get(), &QtGameHost::Rendered, this, [this] { AfterRender(); });
+    FHost->Render();
+
+    // The menu, opened by the "Menü" button and by hovering.
+    FMenu = std::make_unique<MenuController>(p_menue, panel_menue->bt_menue, game);
+    FMenu->SetLastHovered(this);
+    connect(FHost.get(), &QtGameHost::CloseMenuRequested, this, [this] { CloseMenu(); });
+    FHover = std::make_unique<HoverReporter>([this](QWidget *sender) { GenericMouseMove(sender); });
     FHover->Watch(panel_menue->bt_menue);
     FHover->Watch(panel_menue);
     FHover->Watch(p_karten);
     FHover->Watch(p_karten->Foundation(1));
 
+    // Dragging and peeking on the card table.
+    FMouse = std::make_unique<BoardMouse>(*p_karten, game, this);
+    connect(FMouse.get(), &BoardMouse::CloseMenuRequested, this, [this] { CloseMenu(); });
+    connect(FMouse.get(), &BoardMouse::RenderRequested, FHost.get(), &QtGameHost::Render);
+
+    // The bird logo with the hint balloon, the tip, the message dialog.
+    FCompanion = std::make_unique<CompanionWiring>(*panel_menue->i_logo, game, *FHost, *this);
+    connect(FHost.get(), &QtGameHost::ApplicationHintChanged, FCompanion.get(),
+        &CompanionWiring::SetApplicationHint);
+
+    // The high-score list on the table and the name entry after a win.
+    FHighScores = std::make_unique<HighScoreWiring>(*p_karten, *this);
+    connect(FHost.get(), &QtGameHost::HighScoreEntryOffered, FHighScores.get(),
+        &HighScoreWiring::OfferHighScoreEntry);
+
+    // The animation switch; a won game switches it off.
+    FAnimation = std::make_unique<AnimationFlag>(FSettings);
+    connect(FHost.get(), &QtGameHost::AnimationStopRequested, this, [this] { FAnimation->SetAnimation(0); });
+
+    // The settings panel with its switches and the stored settings.
+    FSettingsWiring = std::make_unique<SettingsWiring>(*p_haupt, *p_menue->bt_setup, FSettings,
+        game, *FSounds, *FAnimation, FCompanion->Channel(), *FMenu, *FHover);
+
+    // The click hook, the device check and the background music.
+    FSound = std::make_unique<SoundWiring>(*p_Sound, *FSettingsWiring->Panel(), FSettings,
+        *FSounds, game, *FHost, FCompanion->Tip(), *FMenu);
+
+    FMarquee = std::make_unique<TitleMarquee>(*this,
+        QString::fromStdString(MakeCaptionText(QDate::currentDate().year())));
+}
+
+void TLumoForm::ConnectCommands()
+{
+    Game &game = FHost->Engine();
     connect(panel_menue->bt_menue, &QAbstractButton::clicked, this, [this] { bt_menueClick(); });
     connect(panel_menue->bt_minimize, &QAbstractButton::clicked, this, [this] { bt_minimizeClick(); });
     connect(panel_menue->bt_ende, &QAbstractButton::clicked, this, [this] { bt_endeClick(); });
     connect(p_menue->bt_exit, &QAbstractButton::clicked, this, [this] { bt_endeClick(); });
-    connect(p_menue->bt_neu, &QAbstractButton::clicked, this, [this] {
-        FGame->bt_neuClick();
+    connect(p_menue->bt_neu, &QAbstractButton::clicked, this, [this, &game] {
+        game.bt_neuClick();
         FHost->Render();
     });
     for (int level = 1; level <= 3; ++level) {
-        connect(p_menue->LevelButton(level), &QAbstractButton::clicked, this, [this, level] {
+        connect(p_menue->LevelButton(level), &QAbstractButton::clicked, this, [this, &game, level] {
             CloseMenu();
-            FGame->bt_stufe_Click(level);
+            game.bt_stufe_Click(level);
             FHost->Render();
         });
     }
+    connect(p_karten->bild_go, &TableImage::clicked, this, [this, &game] {
+        game.bild_goClick(true);
+        FHost->Render();
+    });
+    connect(p_karten->bild_stop, &TableImage::clicked, this, [this, &game] {
+        game.bild_goClick(false);
+        FHost->Render();
+    });
 }
 
 void TLumoForm::AfterRender()
 {
-    const BoardModel &model = FGame->Board();
-    p_menue->ShowLevel(FGame->Level());
-    if (t_blinker->Enabled() != model.blinkerEnabled)
-        t_blinker->SetEnabled(model.blinkerEnabled);
+    const Game &game = FHost->Engine();
+    p_menue->ShowLevel(game.Level());
+    if (t_blinker->Enabled() != game.Board().blinkerEnabled)
+        t_blinker->SetEnabled(game.Board().blinkerEnabled);
 }
 
-QString TLumoForm::MarqueeText() const
+void TLumoForm::t_blinkerTimer()
 {
-    return QString::fromStdU32String(FMarquee);
+    FHost->Engine().t_blinkerTimer();
+    FHost->Render();
 }
 
 void TLumoForm::showEvent(QShowEvent *event)
@@ -236,29 +260,21 @@ void TLumoForm::FormActivate()
     SetScreenCursor(ScreenCursorShape::Normal);
     QCursor::setPos(ScreenCentre(this));
     p_karten->update();
-    FHintsOn = true;
+    FSettings.FHintsOn = true;
     CloseMenu();
 }
 
 void TLumoForm::DeferredStart()
 {
     repaint();
-    FGame->StartFirstGame();
+    FHost->Engine().StartFirstGame();
     FHost->Render();
     QCursor::setPos(ScreenCentre(this));
 
-    // The music bar comes up ready; the music player fills in its state.
-    p_Sound->lb_midi->show();
-    p_Sound->btn_prev->show();
-    p_Sound->btn_next->show();
-    FMusicTempFile = QString::fromStdString(TempFolderPath()) + QStringLiteral("~LUMO.TMP");
-
-    if (ReadSettings)
-        ReadSettings();
-    if (SetMusic)
-        SetMusic(FMusicOn);
-    if (SetAnimation)
-        SetAnimation(FAnimationOn);
+    FSound->PrepareMusic(QString::fromStdString(TempFolderPath()) + QStringLiteral("~LUMO.TMP"));
+    FSettingsWiring->ReadSettings();
+    FSound->SetMusic(FSettings.FMusicOn);
+    FAnimation->SetAnimation(FSettings.FAnimationOn ? 1 : 0);
     FDeferredStartDone = true;
 }
 
@@ -266,14 +282,11 @@ void TLumoForm::kopf_timerTimer()
 {
     if (FActivationMark == 0)
         return;
-    // The task bar shows the window title: it runs one character per tick.
-    setWindowTitle(MarqueeText());
-    FMarquee = RotateMarquee(FMarquee);
-
-    if (CheckSoundDevice)
-        CheckSoundDevice();
-    if (FGame->ClockRunning()) {
-        FGame->PlayClockTick();
+    FMarquee->Tick();
+    FSound->CheckSoundDevices();
+    Game &game = FHost->Engine();
+    if (game.ClockRunning()) {
+        game.PlayClockTick();
         FHost->Render();
     }
     KeepOnDesktop();
@@ -291,16 +304,6 @@ void TLumoForm::KeepOnDesktop()
         ScreenRect{desk.left(), desk.top(), desk.width(), desk.height()});
     if (placed.left != frame.left() || placed.top != frame.top())
         move(pos() + QPoint(placed.left - frame.left(), placed.top - frame.top()));
-}
-
-void TLumoForm::i_tippClick()
-{
-    FCompanion->i_tippClick();
-}
-
-void TLumoForm::ShowTip()
-{
-    FCompanion->ShowTip();
 }
 
 void TLumoForm::bt_menueClick()
@@ -328,10 +331,8 @@ void TLumoForm::bt_endeClick()
     QCoreApplication::processEvents();
     SetScreenCursor(ScreenCursorShape::Normal);
     CloseMenu();
-    if (WriteSettings)
-        WriteSettings();
-    if (SetAnimation)
-        SetAnimation(false);
+    FSettingsWiring->WriteSettings();
+    FAnimation->SetAnimation(0);
     close();
 }
 
@@ -354,8 +355,8 @@ void TLumoForm::p_hauptMouseDown(QWidget *, Qt::MouseButton button)
 {
     // Only the left button moves the window. A right press is the tip
     // request, and its balloon has just been opened.
-    if (button == Qt::LeftButton && HideHintBalloon)
-        HideHintBalloon();
+    if (button == Qt::LeftButton)
+        FCompanion->HideHintBalloon();
     SetScreenCursor(ScreenCursorShape::SizeAll);
     if (button == Qt::LeftButton && !isMaximized() && windowHandle())
         windowHandle()->startSystemMove();

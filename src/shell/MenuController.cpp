@@ -1,11 +1,13 @@
 #include "shell/MenuController.h"
 
+#include "engine/Game.h"
+
 #include <QWidget>
 
 namespace lumo {
 
-MenuController::MenuController(QWidget *menuPanel, QWidget *menuButton)
-    : FMenu(menuPanel), FButton(menuButton)
+MenuController::MenuController(QWidget *menuPanel, QWidget *menuButton, const Game &game)
+    : FMenu(menuPanel), FButton(menuButton), FGame(game)
 {
 }
 
@@ -21,7 +23,7 @@ void MenuController::bt_menueClick()
         FMenuMark = 0;
         return;
     }
-    if (NewGameStarting && NewGameStarting())
+    if (FGame.Busy())
         return;
     FMenu->show();
     FMenu->raise();

@@ -1,19 +1,17 @@
 #pragma once
 // Opening and closing the menu panel: by the "Menü" button and by hovering.
 
-#include <functional>
-
 class QObject;
 class QWidget;
 
 namespace lumo {
 
+class Game;
+
 class MenuController {
 public:
-    MenuController(QWidget *menuPanel, QWidget *menuButton);
-
-    // True while a new game is being dealt: the menu does not open then.
-    std::function<bool()> NewGameStarting;
+    // The game tells whether a new game is being dealt: the menu does not open then.
+    MenuController(QWidget *menuPanel, QWidget *menuButton, const Game &game);
 
     // Opens the menu (unless a new game is being started) or closes it.
     void bt_menueClick();
@@ -33,6 +31,7 @@ public:
 private:
     QWidget *FMenu;
     QWidget *FButton;
+    const Game &FGame;
     const QObject *FLastHovered = nullptr;
     int FMenuMark = 0;
 };

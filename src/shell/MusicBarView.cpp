@@ -1,28 +1,30 @@
 #include "shell/MusicBarView.h"
 
 #include "persistence/SettingsPanel.h"
-#include "shell/LumoForm.h"
+#include "persistence/UserSettings.h"
 #include "shell/MusicBar.h"
 #include "timing/TCKMultimediaTimer.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 
+#include <utility>
+
 namespace lumo {
 
-MusicBarView::MusicBarView(TLumoForm &form, TCKMultimediaTimer &musicTimer)
-    : FForm(form), FMusicTimer(musicTimer)
+MusicBarView::MusicBarView(MusicBar &bar, SettingsPanel &panel, UserSettings &settings,
+    TCKMultimediaTimer &musicTimer, std::function<void()> musicButtonClick)
+    : FBar(bar),
+      FPanel(panel),
+      FSettings(settings),
+      FMusicTimer(musicTimer),
+      FMusicButtonClick(std::move(musicButtonClick))
 {
-}
-
-SettingsPanel *MusicBarView::Panel() const
-{
-    return FForm.p_engine;
 }
 
 void MusicBarView::SetMusicLabel(const std::string &text)
 {
-    FForm.p_Sound->lb_midi->setText(QString::fromStdString(text));
+    FBar.lb_midi->setText(QString::fromStdString(text));
 }
 
 void MusicBarView::SetMusicLabelHint(const std::string &hint)
@@ -30,26 +32,24 @@ void MusicBarView::SetMusicLabelHint(const std::string &hint)
     // Asked for at every device check; only a real change is passed on, as
     // every change makes the hint channel look at the pointer again.
     const QString text = QString::fromStdString(hint);
-    if (FForm.p_Sound->lb_midi->toolTip() != text)
-        FForm.p_Sound->lb_midi->setToolTip(text);
+    if (FBar.lb_midi->toolTip() != text)
+        FBar.lb_midi->setToolTip(text);
 }
 
 void MusicBarView::SetTrackButtonsVisible(bool visible)
 {
-    FForm.p_Sound->btn_prev->setVisible(visible);
-    FForm.p_Sound->btn_next->setVisible(visible);
+    FBar.btn_prev->setVisible(visible);
+    FBar.btn_next->setVisible(visible);
 }
 
 void MusicBarView::SetMusicSwitch(const std::string &caption, const std::string &hint, int mark)
 {
     FMusicMark = mark;
-    if (!Panel())
-        return;
-    Panel()->SetMusicButtonState(mark == 1);
-    Panel()->btn_musik()->setText(QString::fromStdString(caption));
+    FPanel.SetMusicButtonState(mark == 1);
+    FPanel.btn_musik()->setText(QString::fromStdString(caption));
     const QString text = QString::fromStdString(hint);
-    if (Panel()->btn_musik()->toolTip() != text)
-        Panel()->btn_musik()->setToolTip(text);
+    if (FPanel.btn_musik()->toolTip() != text)
+        FPanel.btn_musik()->setToolTip(text);
 }
 
 void MusicBarView::SetMusicTimerEnabled(bool enabled)
@@ -59,7 +59,7 @@ void MusicBarView::SetMusicTimerEnabled(bool enabled)
 
 bool MusicBarView::MusicOn() const
 {
-    return FForm.FMusicOn;
+    return FSettings.FMusicOn;
 }
 
 bool MusicBarView::MusicTimerRunning() const
@@ -70,24 +70,22 @@ bool MusicBarView::MusicTimerRunning() const
 void MusicBarView::ClickMusicButton()
 {
     // A click runs the button's handler whether or not the button is enabled.
-    if (MusicButtonClick)
-        MusicButtonClick();
+    FMusicButtonClick();
 }
 
 int MusicBarView::SoundSwitchMark() const
 {
-    return Panel() ? Panel()->SoundMark() : 0;
+    return FPanel.SoundMark();
 }
 
 void MusicBarView::SetSoundOn(bool on)
 {
-    FForm.FSoundOn = on;
+    FSettings.FSoundOn = on;
 }
 
 void MusicBarView::SetSoundSwitchEnabled(bool enabled)
 {
-    if (Panel())
-        Panel()->bt_soundonoff()->setEnabled(enabled);
+    FPanel.bt_soundonoff()->setEnabled(enabled);
 }
 
 } // namespace lumo

@@ -1,7 +1,7 @@
 #pragma once
 // The music logic's and the device check's view of the main window: the music
 // bar (lb_midi, btn_prev, btn_next), the settings panel's btn_musik and
-// bt_soundonoff, the music timer t_midi and the sound switch FSoundOn.
+// bt_soundonoff, the music timer t_midi and the switches FSoundOn and FMusicOn.
 
 #include "sound/MusicView.h"
 #include "sound/SoundDeviceView.h"
@@ -10,16 +10,16 @@
 
 namespace lumo {
 
+class MusicBar;
 class SettingsPanel;
 class TCKMultimediaTimer;
-class TLumoForm;
+struct UserSettings;
 
 class MusicBarView : public MusicView, public SoundDeviceView {
 public:
-    MusicBarView(TLumoForm &form, TCKMultimediaTimer &musicTimer);
-
-    // What a click on btn_musik does (the music switch).
-    std::function<void()> MusicButtonClick;
+    // musicButtonClick: the handler of btn_musik (the music switch).
+    MusicBarView(MusicBar &bar, SettingsPanel &panel, UserSettings &settings,
+        TCKMultimediaTimer &musicTimer, std::function<void()> musicButtonClick);
 
     // MusicView
     void SetMusicLabel(const std::string &text) override;
@@ -40,11 +40,11 @@ public:
     int MusicMark() const { return FMusicMark; }
 
 private:
-    // The settings panel p_engine with btn_musik and bt_soundonoff, when it is on the window.
-    SettingsPanel *Panel() const;
-
-    TLumoForm &FForm;
+    MusicBar &FBar;
+    SettingsPanel &FPanel;
+    UserSettings &FSettings;
     TCKMultimediaTimer &FMusicTimer;
+    std::function<void()> FMusicButtonClick;
     int FMusicMark = 0;
 };
 

@@ -1,32 +1,38 @@
 #include "shell/QtGameHost.h"
 
-#include "engine/Game.h"
 #include "common/EventHelpers.h"
-#include "shell/PointerTracker.h"
 #include "common/ScreenCursor.h"
+#include "companion/MessageDialog.h"
+#include "persistence/UserSettings.h"
+#include "shell/PointerTracker.h"
+#include "sound/ToneOutput.h"
 #include "table/Board.h"
 #include "table/PlayingCards.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QMessageBox>
 
 #include <chrono>
 #include <thread>
 
 namespace lumo {
 
-QtGameHost::QtGameHost(Board &board, PointerTracker &pointer) : FBoard(board), FPointer(pointer)
+QtGameHost::QtGameHost(Board &board, PointerTracker &pointer, ToneOutput &tones,
+    const UserSettings &settings, const int &activationMark, RandomSource &random,
+    MonotonicClock &clock)
+    : FBoard(board),
+      FPointer(pointer),
+      FTones(tones),
+      FSettings(settings),
+      FActivationMark(activationMark),
+      FGame(*this, random, clock)
 {
 }
 
 void QtGameHost::Render()
 {
-    if (!FGame)
-        return;
-    FBoard.Render(FGame->Board());
-    if (OnRendered)
-        OnRendered();
+    FBoard.Render(FGame.Board());
+    emit Rendered();
 }
 
 void QtGameHost::Delay(int milliseconds)
@@ -56,32 +62,30 @@ void QtGameHost::PaintPendingNow()
 
 void QtGameHost::RepaintCard(int card)
 {
-    if (!FGame || !FBoard.Card(card))
+    if (!FBoard.Card(card))
         return;
-    FBoard.RenderCard(FGame->Board(), card);
+    FBoard.RenderCard(FGame.Board(), card);
     PaintPendingNow();
 }
 
 void QtGameHost::PlayTone(int frequencyHz, int durationMs, int volume)
 {
-    if (OnPlayTone)
-        OnPlayTone(frequencyHz, durationMs, volume);
+    FTones.PlayTone(frequencyHz, durationMs, volume);
 }
 
 void QtGameHost::PlayApplause()
 {
-    if (OnPlayApplause)
-        OnPlayApplause();
+    FTones.PlayApplause();
 }
 
 bool QtGameHost::WaveOutputPresent()
 {
-    return OnWaveOutputPresent ? OnWaveOutputPresent() : false;
+    return FTones.WaveOutputPresent();
 }
 
 bool QtGameHost::SoundSwitchOn()
 {
-    return OnSoundSwitchOn ? OnSoundSwitchOn() : false;
+    return FSettings.FSoundOn;
 }
 
 void QtGameHost::SetWaitCursor(bool on)
@@ -92,38 +96,27 @@ void QtGameHost::SetWaitCursor(bool on)
 void QtGameHost::SetApplicationHint(const std::string &text)
 {
     FLastHint = QString::fromStdString(text);
-    if (OnApplicationHint)
-        OnApplicationHint(FLastHint);
+    emit ApplicationHintChanged(FLastHint);
 }
 
 bool QtGameHost::AskQuestion(const std::string &text)
 {
-    const QString question = QString::fromStdString(text);
-    if (OnAskQuestion)
-        return OnAskQuestion(question);
-    QString shown = question;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return QMessageBox::question(FBoard.window(), QStringLiteral("Lumo"), shown,
-               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        == QMessageBox::Yes;
+    return lumo::AskQuestion(QString::fromStdString(text), true);
 }
 
 void QtGameHost::CloseMenu()
 {
-    if (OnCloseMenu)
-        OnCloseMenu();
+    emit CloseMenuRequested();
 }
 
 void QtGameHost::StopAnimation()
 {
-    if (OnStopAnimation)
-        OnStopAnimation();
+    emit AnimationStopRequested();
 }
 
 void QtGameHost::OfferHighScoreEntry(int points)
 {
-    if (OnOfferHighScoreEntry)
-        OnOfferHighScoreEntry(points);
+    emit HighScoreEntryOffered(points);
 }
 
 void QtGameHost::DiscardKeyboardMessages()
@@ -133,7 +126,7 @@ void QtGameHost::DiscardKeyboardMessages()
 
 bool QtGameHost::MainWindowActivated()
 {
-    return OnMainWindowActivated ? OnMainWindowActivated() : true;
+    return FActivationMark != 0;
 }
 
 TablePoint QtGameHost::PointerOnTable()

@@ -1,44 +1,36 @@
 #pragma once
-// The engine's host on the Qt event loop: waiting, repainting the table from
-// the board model, the screen cursor, the pointer, and hook points for what
-// other parts of the program supply (tones, applause, hints, the question
-// dialog, high scores, the creatures).
+// The engine on the Qt event loop: the host runs the game it is built with.
+// It waits, repaints the table from the board model, sets the screen cursor
+// and reads the pointer itself; it asks the game's sounds, the user's sound
+// switch and the window's activation mark it is given; the engine's questions
+// go to the message dialog. What the engine only announces (a hint, the menu
+// to close, the animation to stop, a high-score entry, a finished render) it
+// sends as signals to the parts that own those things.
 
+#include "engine/Game.h"
 #include "engine/GameHost.h"
 
+#include <QObject>
 #include <QString>
-
-#include <functional>
 
 namespace lumo {
 
 class Board;
-class Game;
+class MonotonicClock;
 class PointerTracker;
+class RandomSource;
+class ToneOutput;
+struct UserSettings;
 
-class QtGameHost : public GameHost {
+class QtGameHost : public QObject, public GameHost {
+    Q_OBJECT
 public:
-    QtGameHost(Board &board, PointerTracker &pointer);
+    // activationMark: the main window's, 0 until it has first been activated.
+    QtGameHost(Board &board, PointerTracker &pointer, ToneOutput &tones,
+        const UserSettings &settings, const int &activationMark, RandomSource &random,
+        MonotonicClock &clock);
 
-    // The engine is created after its host; set it before the first call.
-    void SetGame(Game *game) { FGame = game; }
-
-    // --- Hook points, filled by the parts that own them ------------------
-    std::function<void(int frequencyHz, int durationMs, int volume)> OnPlayTone;
-    std::function<void()> OnPlayApplause;
-    std::function<bool()> OnWaveOutputPresent;
-    std::function<bool()> OnSoundSwitchOn;
-    // Text with its stored "\r\n" line breaks.
-    std::function<void(const QString &text)> OnApplicationHint;
-    // Without a hook a plain message box asks.
-    std::function<bool(const QString &text)> OnAskQuestion;
-    std::function<void()> OnCloseMenu;
-    std::function<void()> OnStopAnimation;
-    std::function<void(int points)> OnOfferHighScoreEntry;
-    std::function<bool()> OnMainWindowActivated;
-    // After every render: things outside the table that follow the model
-    // (the level mark, the blink timer).
-    std::function<void()> OnRendered;
+    Game &Engine() { return FGame; }
 
     // Draws the whole model into the widgets without repainting.
     void Render();
@@ -61,16 +53,30 @@ public:
     bool MainWindowActivated() override;
     TablePoint PointerOnTable() override;
 
-    // The latest application hint (for the bird, and for tests).
+    // The latest application hint (for tests).
     QString LastApplicationHint() const { return FLastHint; }
+
+signals:
+    // Text with its stored "\r\n" line breaks.
+    void ApplicationHintChanged(const QString &text);
+    void CloseMenuRequested();
+    void AnimationStopRequested();
+    void HighScoreEntryOffered(int points);
+    // After every render: things outside the table that follow the model
+    // (the level mark, the blink timer).
+    void Rendered();
 
 private:
     void PaintPendingNow();
 
     Board &FBoard;
     PointerTracker &FPointer;
-    Game *FGame = nullptr;
+    ToneOutput &FTones;
+    const UserSettings &FSettings;
+    const int &FActivationMark;
     QString FLastHint;
+    // The engine keeps a reference to this host; it only calls it later.
+    Game FGame;
 };
 
 } // namespace lumo

@@ -1,80 +1,81 @@
 #include "shell/SettingsWiring.h"
 
+#include "companion/HintChannel.h"
 #include "companion/MessageDialog.h"
 #include "engine/Game.h"
 #include "persistence/SettingsController.h"
 #include "persistence/SettingsPanel.h"
 #include "persistence/SettingsStore.h"
-#include "shell/CompanionWiring.h"
 #include "shell/HoverReporter.h"
-#include "shell/LumoForm.h"
-#include "shell/MenuPanel.h"
-#include "shell/QtGameHost.h"
+#include "shell/MenuController.h"
+#include "sound/ToneOutput.h"
+#include "timing/AnimationSwitch.h"
 
 #include <QAbstractButton>
 
 namespace lumo {
 
-SettingsWiring::SettingsWiring(TLumoForm &form) : QObject(&form), FForm(form)
+SettingsWiring::SettingsWiring(QWidget &mainPanel, QAbstractButton &menuEntry,
+    UserSettings &settings, Game &game, ToneOutput &tones, AnimationSwitch &animation,
+    HintChannel &hints, MenuController &menu, HoverReporter &hover)
+    : FGame(game), FTones(tones), FAnimation(animation), FHints(hints), FMenu(menu)
 {
-    FPanel = new SettingsPanel(form.FSettings, *this, form.p_haupt);
-    form.p_engine = FPanel;
-    FController = std::make_unique<SettingsController>(SettingsStore::ForProgram(), form.FSettings,
+    FPanel = new SettingsPanel(settings, *this, &mainPanel);
+    FController = std::make_unique<SettingsController>(SettingsStore::ForProgram(), settings,
         *FPanel, *this);
 
-    form.ReadSettings = [this] { FController->ReadSettings(); };
-    form.WriteSettings = [this] { FController->WriteSettings(); };
-    // Until the creatures exist the animation switch is the setting alone;
-    // their owner replaces this with the real switch.
-    if (!form.SetAnimation)
-        form.SetAnimation = [&form](bool on) { form.FAnimationOn = on; };
-
     // The menu entry opens and closes the panel like its own "ok" button.
-    connect(form.p_menue->bt_setup, &QAbstractButton::clicked, FPanel,
-        [this] { FPanel->bt_setupokClick(); });
+    connect(&menuEntry, &QAbstractButton::clicked, this, [this] { FPanel->bt_setupokClick(); });
     // Entering the panel closes the menu, as entering the table does.
-    form.Hover().Watch(FPanel);
+    hover.Watch(FPanel);
 }
 
 SettingsWiring::~SettingsWiring() = default;
 
+void SettingsWiring::ReadSettings()
+{
+    FController->ReadSettings();
+}
+
+void SettingsWiring::WriteSettings()
+{
+    FController->WriteSettings();
+}
+
 bool SettingsWiring::WaveOutputPresent() const
 {
-    return FForm.Host().WaveOutputPresent();
+    return FTones.WaveOutputPresent();
 }
 
 void SettingsWiring::PlaySwitchOnTone()
 {
-    if (FForm.Host().WaveOutputPresent() && FForm.FSoundOn && !FForm.Engine().QuietStart())
-        FForm.Host().PlayTone(2000, 5, 20);
+    if (FGame.SoundOn())
+        FTones.PlayTone(2000, 5, 20);
 }
 
 void SettingsWiring::SetAnimation(bool on)
 {
-    if (FForm.SetAnimation)
-        FForm.SetAnimation(on);
+    FAnimation.SetAnimation(on ? 1 : 0);
 }
 
 bool SettingsWiring::Ready() const
 {
-    return FForm.Engine().Ready();
+    return FGame.Ready();
 }
 
 void SettingsWiring::CloseMenu()
 {
-    FForm.CloseMenu();
+    FMenu.CloseMenu();
 }
 
 void SettingsWiring::AttachHintChannel()
 {
-    if (auto *companion = FForm.findChild<CompanionWiring *>(QString(), Qt::FindDirectChildrenOnly))
-        companion->AttachHintChannel();
+    FHints.SetAttached(true);
 }
 
 void SettingsWiring::DetachHintChannel()
 {
-    if (auto *companion = FForm.findChild<CompanionWiring *>(QString(), Qt::FindDirectChildrenOnly))
-        companion->DetachHintChannel();
+    FHints.SetAttached(false);
 }
 
 void SettingsWiring::ShowInfo(const QString &text)

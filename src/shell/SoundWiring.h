@@ -1,44 +1,45 @@
 #pragma once
-// Ties sound and music into the main window: the engine's tones and applause,
-// the input click hook, the sound device check of the title tick, and the
-// background music with its timer t_midi, the music bar and btn_musik.
+// Sound and music in the main window: the input click hook, the sound device
+// check of the title tick, and the background music with its timer t_midi,
+// the music bar and btn_musik.
 
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 namespace lumo {
 
 class FluidMusicPlayer;
+class Game;
+class GameHost;
 class InputClickHook;
+class MenuController;
+class MusicBar;
 class MusicBarView;
 class MusicController;
 class ResourceTrackStore;
+class SettingsPanel;
 class SoundDeviceCheck;
-class SoundDeviceProbe;
 class TCKMultimediaTimer;
-class TLumoForm;
+class TipLift;
+class ToneOutput;
+struct UserSettings;
 
 class SoundWiring : public QObject {
     Q_OBJECT
 public:
-    // Fills the window's and the engine host's sound hooks and installs the
-    // input click hook. Create it after the settings panel is on the window.
-    explicit SoundWiring(TLumoForm &form);
+    // The click hook is installed from here on; the music controls on the bar
+    // and the panel are connected.
+    SoundWiring(MusicBar &bar, SettingsPanel &panel, UserSettings &settings, ToneOutput &tones,
+        Game &game, GameHost &host, TipLift &tipLift, MenuController &menu);
     ~SoundWiring() override;
 
-    // --- Sounds ------------------------------------------------------------
-    bool WaveOutputPresent();
-    bool MidiOutputPresent();
-    // Synchronous; no events are processed while the tone plays.
-    void PlayTone(int frequencyHz, int durationMs, int volume);
-    // 2000 Hz, 5 ms, volume 20 when a wave device exists, sound is switched
-    // on and the first deal has ended.
-    void PlaySwitchOnTone();
-
     // --- Music -------------------------------------------------------------
+    // Start-up, after the first deal: the music bar comes up ready (label and
+    // track buttons shown, btn_musik usable from now on in any case) and the
+    // pieces go into musicTempFile.
+    void PrepareMusic(const QString &musicTempFile);
     void SetMusic(bool on);
     // Click on lb_midi or btn_musik: closes the menu and toggles the music.
     void StartMidiSound();
@@ -50,21 +51,18 @@ public:
 
     TCKMultimediaTimer *t_midi() const { return FMusicTimer; }
     InputClickHook &ClickHook() const { return *FHook; }
-    // Created on first use, with the window's MusicTempFile when it is set.
+    QString MusicTempFile() const { return FMusicTempFile; }
+    // Created on first use, with the music temporary file when it is set.
     MusicController &Music();
-
-    // --- For tests -----------------------------------------------------------
-    // Replaces what plays the tones; an empty function restores the sound output.
-    using TonePlayer = std::function<void(int frequencyHz, int durationMs, int volume)>;
-    void SetTonePlayer(TonePlayer player);
-    // Replaces the device presence; null restores the sound system's.
-    void SetDeviceProbe(SoundDeviceProbe *probe);
 
 private:
     void ConnectMusicControls();
-    bool SoundAllowed();
 
-    TLumoForm &FForm;
+    MusicBar &FBar;
+    SettingsPanel &FPanel;
+    UserSettings &FSettings;
+    ToneOutput &FTones;
+    MenuController &FMenu;
     TCKMultimediaTimer *FMusicTimer = nullptr;
     std::unique_ptr<MusicBarView> FView;
     std::unique_ptr<SoundDeviceCheck> FCheck;
@@ -72,8 +70,7 @@ private:
     std::unique_ptr<ResourceTrackStore> FStore;
     std::unique_ptr<MusicController> FMusic;
     InputClickHook *FHook = nullptr;
-    SoundDeviceProbe *FProbe = nullptr;
-    TonePlayer FTonePlayer;
+    QString FMusicTempFile;
 };
 
 } // namespace lumo

@@ -46,6 +46,17 @@ BoardMouse::BoardMouse(Board &board, Game &game, QWidget *mainWindow, QObject *p
         connect(FBoard.Foundation(f), &TableImage::clicked, this, [this, f] { image_oben_Click(f); });
 }
 
+BoardMouse::~BoardMouse()
+{
+    for (int i = 1; i <= kCardCount; ++i) {
+        TPlayingCards *card = FBoard.Card(i);
+        card->OnMouseDown = nullptr;
+        card->OnMouseUp = nullptr;
+        card->OnMouseLeave = nullptr;
+        card->OnMouseMove = nullptr;
+    }
+}
+
 void BoardMouse::AttachMoveHandlers()
 {
     for (int i = 1; i <= kCardCount; ++i) {
@@ -69,8 +80,7 @@ void BoardMouse::CardMouseDown(TPlayingCards *card, Qt::MouseButton button)
     // arrives while the first deal is still being laid out).
     if (!FGame.DragAllowed() || !ScreenCursorIsNormal() || button != Qt::LeftButton)
         return;
-    if (CloseMenu)
-        CloseMenu();
+    emit CloseMenuRequested();
     FDragging = false;
     if (card->OnMouseMove)
         StartDrag(card);
@@ -116,8 +126,7 @@ void BoardMouse::CardMouseUp(TPlayingCards *)
     if (FDragging) {
         FDragging = false;
         FGame.CompleteDrop(FDragCard, FDragOrigin);
-        if (RenderTable)
-            RenderTable();
+        emit RenderRequested();
     }
     FDragging = false;
 }
@@ -131,8 +140,8 @@ void BoardMouse::UnhighlightFrame()
 {
     const int before = FGame.Board().highlightedPile;
     FGame.UnhighlightFrame();
-    if (before != FGame.Board().highlightedPile && RenderTable)
-        RenderTable();
+    if (before != FGame.Board().highlightedPile)
+        emit RenderRequested();
 }
 
 void BoardMouse::ShowCard(int card)
@@ -168,8 +177,7 @@ void BoardMouse::image_unten_Click(int pile)
         }
     } restore{this};
 
-    if (CloseMenu)
-        CloseMenu();
+    emit CloseMenuRequested();
     const int count = FGame.PileCount(pile);
     if (count < 2)
         return;
@@ -194,8 +202,7 @@ void BoardMouse::image_unten_Click(int pile)
         Delay(30);
     }
     FGame.StackPile(pile);
-    if (RenderTable)
-        RenderTable();
+    emit RenderRequested();
     FGame.SetWaitCursor(false);
 }
 
@@ -204,8 +211,7 @@ void BoardMouse::image_oben_Click(int foundation)
     const BoardModel &model = FGame.Board();
     if (!model.reshuffleGo.visible && !model.reshuffleStop.visible)
         return;
-    if (CloseMenu)
-        CloseMenu();
+    emit CloseMenuRequested();
     const int count = FGame.FoundationCount(foundation);
     if (count < 2)
         return;
@@ -232,8 +238,7 @@ void BoardMouse::image_oben_Click(int foundation)
 
 void BoardMouse::p_kartenClick()
 {
-    if (CloseMenu)
-        CloseMenu();
+    emit CloseMenuRequested();
 }
 
 } // namespace lumo

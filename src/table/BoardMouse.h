@@ -7,8 +7,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QWidget;
 
 namespace lumo {
@@ -22,11 +20,8 @@ class BoardMouse : public QObject {
 public:
     // mainWindow: the window whose client coordinates the drag is measured in.
     BoardMouse(Board &board, Game &game, QWidget *mainWindow, QObject *parent = nullptr);
-
-    // Called first by most actions: hides the menu.
-    std::function<void()> CloseMenu;
-    // Re-renders the whole table from the model.
-    std::function<void()> RenderTable;
+    // The cards' handlers go with it.
+    ~BoardMouse() override;
 
     void CardMouseDown(TPlayingCards *card, Qt::MouseButton button);
     void CardMouseMove(TPlayingCards *card, Qt::MouseButtons held, QPoint pos);
@@ -45,6 +40,12 @@ public:
     int DragCard() const { return FDragCard; }
     TablePoint DragOrigin() const { return FDragOrigin; }
     bool Peeking() const { return FPeeking; }
+
+signals:
+    // Sent first by most actions: the menu is to be hidden.
+    void CloseMenuRequested();
+    // The model changed beyond the card in hand: the whole table is to be rendered.
+    void RenderRequested();
 
 private:
     void AttachMoveHandlers();

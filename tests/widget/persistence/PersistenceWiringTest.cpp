@@ -17,6 +17,7 @@
 #include "shell/QtGameHost.h"
 #include "shell/SettingsWiring.h"
 #include "shell/TitleBar.h"
+#include "sound/ToneOutput.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,24 +64,41 @@ QByteArray ReadFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The window as the program builds it, with a wave device as the test says,
-// tones recorded instead of played, and no periodic device check (it would
-// ask the real, absent sound server and switch sound off again). Shown,
-// activated and past its start.
+// A wave device as the test says, music output present, tones recorded
+// instead of played and no applause.
+class FakeSound : public ToneOutput {
+public:
+    bool wave = true;
+    std::vector<Tone> *tones = nullptr;
+    bool WaveOutputPresent() override { return wave; }
+    bool MidiOutputPresent() override { return true; }
+    void PlayTone(int f, int d, int v) override
+    {
+        if (tones)
+            tones->push_back({f, d, v});
+    }
+    void PlayApplause() override {}
+};
+
+FakeSound &TestSound()
+{
+    static FakeSound sound;
+    return sound;
+}
+
+// The window as the program builds it, with the fake sound above in place of
+// the real, absent sound server (whose device check would switch sound off
+// again). Shown, activated and past its start.
 std::unique_ptr<TLumoForm> StartForm(bool wave, std::vector<Tone> *tones = nullptr)
 {
     auto form = std::make_unique<TLumoForm>();
-    form->Host().OnWaveOutputPresent = [wave] { return wave; };
-    form->Host().OnPlayTone = [tones](int f, int d, int v) {
-        if (tones)
-            tones->push_back({f, d, v});
-    };
-    form->Host().OnPlayApplause = [] {};
-    form->CheckSoundDevice = {};
+    TestSound().wave = wave;
+    TestSound().tones = tones;
+    Parts(*form).Sounds().ReplaceForTests(&TestSound());
     if (!ShowAndStart(*form))
         return nullptr;
     // What the device check does for a present (or absent) wave device.
-    form->p_engine->bt_soundonoff()->setEnabled(wave);
+    Parts(*form).p_engine->bt_soundonoff()->setEnabled(wave);
     return form;
 }
 
@@ -201,19 +219,19 @@ private slots:
         QFETCH(bool, sound);
         QFETCH(bool, animation);
         QFETCH(bool, music);
-        QCOMPARE(form->FSoundOn, sound);
-        QCOMPARE(form->FAnimationOn, animation);
-        QCOMPARE(form->FMusicOn, music);
-        QCOMPARE(form->p_engine->SoundMark(), sound ? 1 : 0);
+        QCOMPARE(Parts(*form).FSoundOn, sound);
+        QCOMPARE(Parts(*form).FAnimationOn, animation);
+        QCOMPARE(Parts(*form).FMusicOn, music);
+        QCOMPARE(Parts(*form).p_engine->SoundMark(), sound ? 1 : 0);
         QTEST(SwitchOnTones(tones), "tones");
 
-        QVERIFY(!form->p_engine->isVisible());
-        form->p_menue->bt_setup->click();
-        QVERIFY(form->p_engine->isVisible());
-        QTEST(form->p_engine->bt_soundonoff()->text(), "soundCaption");
-        QTEST(form->p_engine->btn_musik()->text(), "musicCaption");
-        QTEST(form->p_engine->bt_ani()->text(), "animationCaption");
-        QCOMPARE(form->p_engine->bt_ani()->toolTip(), form->p_engine->bt_ani()->text());
+        QVERIFY(!Parts(*form).p_engine->isVisible());
+        Parts(*form).p_menue->bt_setup->click();
+        QVERIFY(Parts(*form).p_engine->isVisible());
+        QTEST(Parts(*form).p_engine->bt_soundonoff()->text(), "soundCaption");
+        QTEST(Parts(*form).p_engine->btn_musik()->text(), "musicCaption");
+        QTEST(Parts(*form).p_engine->bt_ani()->text(), "animationCaption");
+        QCOMPARE(Parts(*form).p_engine->bt_ani()->toolTip(), Parts(*form).p_engine->bt_ani()->text());
     }
 
     void noStoreLeavesEverythingOffAndCreatesNothing()
@@ -221,19 +239,19 @@ private slots:
         std::vector<Tone> tones;
         auto form = StartForm(true, &tones);
         QVERIFY(form);
-        QVERIFY(!form->FSoundOn);
-        QVERIFY(!form->FAnimationOn);
-        QVERIFY(!form->FMusicOn);
+        QVERIFY(!Parts(*form).FSoundOn);
+        QVERIFY(!Parts(*form).FAnimationOn);
+        QVERIFY(!Parts(*form).FMusicOn);
         QCOMPARE(SwitchOnTones(tones), 0);
         QVERIFY(!QFileInfo::exists(SettingsPath()));
 
         // Switching sound on from the panel plays the switch-on tone.
-        form->p_menue->bt_setup->click();
-        QCOMPARE(form->p_engine->bt_soundonoff()->text(), QStringLiteral("Sound einschalten"));
-        form->p_engine->bt_soundonoff()->click();
-        QVERIFY(form->FSoundOn);
+        Parts(*form).p_menue->bt_setup->click();
+        QCOMPARE(Parts(*form).p_engine->bt_soundonoff()->text(), QStringLiteral("Sound einschalten"));
+        Parts(*form).p_engine->bt_soundonoff()->click();
+        QVERIFY(Parts(*form).FSoundOn);
         QCOMPARE(SwitchOnTones(tones), 1);
-        QCOMPARE(form->p_engine->bt_soundonoff()->toolTip(), QStringLiteral("Sound ausschalten"));
+        QCOMPARE(Parts(*form).p_engine->bt_soundonoff()->toolTip(), QStringLiteral("Sound ausschalten"));
 
         form->close();
         QVERIFY(!QFileInfo::exists(SettingsPath()));
@@ -251,18 +269,18 @@ private slots:
         QFETCH(int, how);
         auto form = StartForm(true);
         QVERIFY(form);
-        form->p_menue->bt_setup->click();
-        form->p_engine->bt_soundonoff()->click();
-        form->p_engine->bt_ani()->click();
-        QVERIFY(form->FSoundOn);
-        QVERIFY(form->FAnimationOn);
+        Parts(*form).p_menue->bt_setup->click();
+        Parts(*form).p_engine->bt_soundonoff()->click();
+        Parts(*form).p_engine->bt_ani()->click();
+        QVERIFY(Parts(*form).FSoundOn);
+        QVERIFY(Parts(*form).FAnimationOn);
 
-        QAbstractButton *end = how == 0 ? form->panel_menue->bt_ende : form->p_menue->bt_exit;
+        QAbstractButton *end = how == 0 ? Parts(*form).panel_menue->bt_ende : Parts(*form).p_menue->bt_exit;
         end->click();
 
         QVERIFY(!form->isVisible());
         // The animation went off for closing, after the store had it as shown.
-        QVERIFY(!form->FAnimationOn);
+        QVERIFY(!Parts(*form).FAnimationOn);
         const StoredSettings stored = SettingsStore::ForProgram().Read();
         QCOMPARE(stored.sound, std::optional<bool>(true));
         QCOMPARE(stored.animation, std::optional<bool>(true));
@@ -287,7 +305,7 @@ private slots:
             message->CloseButton()->click();
         });
         closer.start();
-        form->panel_menue->bt_ende->click();
+        Parts(*form).panel_menue->bt_ende->click();
         QDir().rmdir(SettingsPath());
 
         QVERIFY(shown.contains(QStringLiteral("Sie verfügen nicht über ausreichende Berechtigungen")));
@@ -298,42 +316,42 @@ private slots:
     {
         auto form = StartForm(true);
         QVERIFY(form);
-        QCOMPARE(form->p_engine->parentWidget(), static_cast<QWidget *>(form->p_haupt));
-        form->bt_menueClick();
-        form->p_menue->bt_setup->click();
-        QVERIFY(form->p_engine->isVisible());
-        QVERIFY(!form->p_menue->isVisible());
+        QCOMPARE(Parts(*form).p_engine->parentWidget(), static_cast<QWidget *>(Parts(*form).p_haupt));
+        Parts(*form).bt_menueClick();
+        Parts(*form).p_menue->bt_setup->click();
+        QVERIFY(Parts(*form).p_engine->isVisible());
+        QVERIFY(!Parts(*form).p_menue->isVisible());
         // (0 + 792) / 2 - 167 / 2 and (0 + 541) / 2 - 197 / 2.
-        QCOMPARE(form->p_engine->geometry(), QRect(313, 172, 167, 197));
+        QCOMPARE(Parts(*form).p_engine->geometry(), QRect(313, 172, 167, 197));
         // It lies above the card table.
-        QWidget *top = form->p_haupt->childAt(form->p_engine->geometry().center());
-        QVERIFY(top == form->p_engine || form->p_engine->isAncestorOf(top));
+        QWidget *top = Parts(*form).p_haupt->childAt(Parts(*form).p_engine->geometry().center());
+        QVERIFY(top == Parts(*form).p_engine || Parts(*form).p_engine->isAncestorOf(top));
 
-        form->p_menue->bt_setup->click();
-        QVERIFY(!form->p_engine->isVisible());
-        form->p_menue->bt_setup->click();
-        form->p_engine->bt_setupok()->click();
-        QVERIFY(!form->p_engine->isVisible());
+        Parts(*form).p_menue->bt_setup->click();
+        QVERIFY(!Parts(*form).p_engine->isVisible());
+        Parts(*form).p_menue->bt_setup->click();
+        Parts(*form).p_engine->bt_setupok()->click();
+        QVERIFY(!Parts(*form).p_engine->isVisible());
     }
 
     void birdSwitchDetachesAndAttachesTheHintChannel()
     {
         auto form = StartForm(true);
         QVERIFY(form);
-        QVERIFY(form->FHintsOn);
-        QVERIFY(form->Companion().HintChannelAttached());
-        form->p_menue->bt_setup->click();
-        QAbstractButton *bird = form->p_engine->bt_vogel();
+        QVERIFY(Parts(*form).FHintsOn);
+        QVERIFY(Parts(*form).Companion().HintChannelAttached());
+        Parts(*form).p_menue->bt_setup->click();
+        QAbstractButton *bird = Parts(*form).p_engine->bt_vogel();
 
         bird->click();
-        QVERIFY(!form->FHintsOn);
-        QVERIFY(!form->Companion().HintChannelAttached());
+        QVERIFY(!Parts(*form).FHintsOn);
+        QVERIFY(!Parts(*form).Companion().HintChannelAttached());
         QCOMPARE(bird->text(), QStringLiteral("Hilfstexte zeigen"));
         QCOMPARE(bird->toolTip(), bird->text());
 
         bird->click();
-        QVERIFY(form->FHintsOn);
-        QVERIFY(form->Companion().HintChannelAttached());
+        QVERIFY(Parts(*form).FHintsOn);
+        QVERIFY(Parts(*form).Companion().HintChannelAttached());
         QCOMPARE(bird->text(), QStringLiteral("Hilfstexte nicht zeigen"));
     }
 
@@ -341,32 +359,32 @@ private slots:
     {
         auto form = StartForm(true);
         QVERIFY(form);
-        form->p_menue->bt_setup->click();
-        form->bt_menueClick();
-        QVERIFY(form->p_menue->isVisible());
-        QTest::mouseMove(form->p_engine, QPoint(4, 4));
-        QTest::mouseMove(form->p_engine, QPoint(5, 5));
-        QTRY_VERIFY(!form->p_menue->isVisible());
+        Parts(*form).p_menue->bt_setup->click();
+        Parts(*form).bt_menueClick();
+        QVERIFY(Parts(*form).p_menue->isVisible());
+        QTest::mouseMove(Parts(*form).p_engine, QPoint(4, 4));
+        QTest::mouseMove(Parts(*form).p_engine, QPoint(5, 5));
+        QTRY_VERIFY(!Parts(*form).p_menue->isVisible());
     }
 
     void animationSwitchOnlyWhileReady()
     {
         auto form = StartForm(true);
         QVERIFY(form);
-        form->p_menue->bt_setup->click();
-        QAbstractButton *ani = form->p_engine->bt_ani();
+        Parts(*form).p_menue->bt_setup->click();
+        QAbstractButton *ani = Parts(*form).p_engine->bt_ani();
 
-        form->Engine().SetReady(false);
+        Parts(*form).Engine().SetReady(false);
         ani->click();
-        QVERIFY(!form->FAnimationOn);
+        QVERIFY(!Parts(*form).FAnimationOn);
         QCOMPARE(ani->text(), QStringLiteral("Animation einschalten"));
 
-        form->Engine().SetReady(true);
+        Parts(*form).Engine().SetReady(true);
         ani->click();
-        QVERIFY(form->FAnimationOn);
+        QVERIFY(Parts(*form).FAnimationOn);
         QCOMPARE(ani->text(), QStringLiteral("Animation ausschalten"));
         ani->click();
-        QVERIFY(!form->FAnimationOn);
+        QVERIFY(!Parts(*form).FAnimationOn);
         QCOMPARE(ani->toolTip(), QStringLiteral("Animation einschalten"));
     }
 
@@ -375,15 +393,15 @@ private slots:
         WriteFile(ScoresPath(), QByteArray::fromStdString(HighScoreList::FileBytes(
                                     "980;Ben;07.12.2026\r1250;Anna;08.12.2026\r0;;")));
         TLumoForm form;
-        const HighScoreDisplay *display = form.HighScores().Display();
-        QCOMPARE(display->parentWidget(), static_cast<QWidget *>(form.p_karten));
+        const HighScoreDisplay *display = Parts(form).HighScores().Display();
+        QCOMPARE(display->parentWidget(), static_cast<QWidget *>(Parts(form).p_karten));
         QCOMPARE(display->geometry(), QRect(600, 51, 187, 72));
         QCOMPARE(display->lb_bester()->text(), QStringLiteral("Bestenliste:\nName:\nAnna\nBen\n"));
         QCOMPARE(display->lb_datum()->text(), QStringLiteral("\nDatum:\n08.12.26\n07.12.26\n"));
         QCOMPARE(display->lb_bp()->text(), QStringLiteral("\nPunkte:\n1250\n980\n"));
-        QCOMPARE(display->lb_bester()->mapTo(form.p_karten, QPoint(0, 0)), QPoint(608, 53));
-        QCOMPARE(display->lb_datum()->mapTo(form.p_karten, QPoint(0, 0)), QPoint(680, 53));
-        QCOMPARE(display->lb_bp()->mapTo(form.p_karten, QPoint(display->lb_bp()->width(), 0)),
+        QCOMPARE(display->lb_bester()->mapTo(Parts(form).p_karten, QPoint(0, 0)), QPoint(608, 53));
+        QCOMPARE(display->lb_datum()->mapTo(Parts(form).p_karten, QPoint(0, 0)), QPoint(680, 53));
+        QCOMPARE(display->lb_bp()->mapTo(Parts(form).p_karten, QPoint(display->lb_bp()->width(), 0)),
             QPoint(780, 53));
     }
 
@@ -391,20 +409,20 @@ private slots:
     {
         auto form = StartForm(false);
         QVERIFY(form);
-        const HighScoreDisplay *display = form->HighScores().Display();
+        const HighScoreDisplay *display = Parts(*form).HighScores().Display();
         QCOMPARE(display->lb_bester()->text(), QStringLiteral("Bestenliste:\nName:\n\n\n"));
         QCOMPARE(display->lb_bp()->text(), QStringLiteral("\nPunkte:\n\n\n"));
 
-        form->Engine().SetPosition(LastMovePosition());
-        form->Host().Render();
+        Parts(*form).Engine().SetPosition(LastMovePosition());
+        Parts(*form).Host().Render();
         const QDate before = QDate::currentDate();
         NameAnswerer answerer(QStringLiteral("Anna"), false);
         DragCardTo(*form, KreuzDame, FrameCentre(2));
 
-        QCOMPARE(form->Engine().Outcome(), GameOutcome::Won);
+        QCOMPARE(Parts(*form).Engine().Outcome(), GameOutcome::Won);
         QCOMPARE(answerer.asked, 1);
         // One drop (20) and three cards filed (3 x 30) at level 1.
-        QCOMPARE(form->Engine().Points(), 110);
+        QCOMPARE(Parts(*form).Engine().Points(), 110);
 
         const QString plain = Plain(ReadFile(ScoresPath()));
         const QString day = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
@@ -421,9 +439,9 @@ private slots:
         QCOMPARE(display->lb_bp()->text(), QStringLiteral("\nPunkte:\n110\n\n"));
 
         // After the win the board takes no input, so the animation switch is dead.
-        form->p_menue->bt_setup->click();
-        form->p_engine->bt_ani()->click();
-        QVERIFY(!form->FAnimationOn);
+        Parts(*form).p_menue->bt_setup->click();
+        Parts(*form).p_engine->bt_ani()->click();
+        QVERIFY(!Parts(*form).FAnimationOn);
     }
 
     void cancelledNameLeavesTheFileAlone()
@@ -432,15 +450,15 @@ private slots:
         const QByteArray before = ReadFile(ScoresPath());
         auto form = StartForm(false);
         QVERIFY(form);
-        form->Engine().SetPosition(LastMovePosition());
-        form->Host().Render();
+        Parts(*form).Engine().SetPosition(LastMovePosition());
+        Parts(*form).Host().Render();
         NameAnswerer answerer(QString(), true);
         DragCardTo(*form, KreuzDame, FrameCentre(2));
 
-        QCOMPARE(form->Engine().Outcome(), GameOutcome::Won);
+        QCOMPARE(Parts(*form).Engine().Outcome(), GameOutcome::Won);
         QCOMPARE(answerer.asked, 1);
         QCOMPARE(ReadFile(ScoresPath()), before);
-        QCOMPARE(form->HighScores().Display()->lb_bester()->text(),
+        QCOMPARE(Parts(*form).HighScores().Display()->lb_bester()->text(),
             QStringLiteral("Bestenliste:\nName:\nBen\n\n"));
     }
 
@@ -451,12 +469,12 @@ private slots:
         const QByteArray before = ReadFile(ScoresPath());
         auto form = StartForm(false);
         QVERIFY(form);
-        form->Engine().SetPosition(LastMovePosition());
-        form->Host().Render();
+        Parts(*form).Engine().SetPosition(LastMovePosition());
+        Parts(*form).Host().Render();
         NameAnswerer answerer(QStringLiteral("Zoe"), false);
         DragCardTo(*form, KreuzDame, FrameCentre(2));
 
-        QCOMPARE(form->Engine().Outcome(), GameOutcome::Won);
+        QCOMPARE(Parts(*form).Engine().Outcome(), GameOutcome::Won);
         QCOMPARE(answerer.asked, 0);
         QCOMPARE(ReadFile(ScoresPath()), before);
     }

@@ -18,7 +18,7 @@ namespace {
 
 QPoint CardPos(TLumoForm &form, int card)
 {
-    return form.p_karten->Card(card)->pos();
+    return Parts(form).p_karten->Card(card)->pos();
 }
 
 QPoint OnPile(int pile)
@@ -32,7 +32,7 @@ void BoardMouseTest::dropOnFittingPileMovesTheCard()
 {
     auto form = StartedForm();
     QVERIFY(form);
-    Game &game = form->Engine();
+    Game &game = Parts(*form).Engine();
     game.SetPosition(TwoMovesPosition(1));
 
     DragCardTo(*form, KaroFuenf, FrameCentre(2));
@@ -44,8 +44,8 @@ void BoardMouseTest::dropOnFittingPileMovesTheCard()
     QCOMPARE(game.Points(), 20);
     QCOMPARE(CardPos(*form, KaroFuenf), OnPile(2));
     // The moved card lies in front of the card it covers.
-    QVERIFY(form->p_karten->childAt(OnPile(2) + QPoint(30, 40)) == form->p_karten->Card(KaroFuenf));
-    QVERIFY(!form->Mouse().Dragging());
+    QVERIFY(Parts(*form).p_karten->childAt(OnPile(2) + QPoint(30, 40)) == Parts(*form).p_karten->Card(KaroFuenf));
+    QVERIFY(!Parts(*form).Mouse().Dragging());
 }
 
 void BoardMouseTest::refusedDropReturnsTheCard_data()
@@ -66,7 +66,7 @@ void BoardMouseTest::refusedDropReturnsTheCard()
     QFETCH(int, pointsChange);
     auto form = StartedForm();
     QVERIFY(form);
-    Game &game = form->Engine();
+    Game &game = Parts(*form).Engine();
     game.SetPosition(TwoMovesPosition(1));
     const int before = game.Points();
 
@@ -94,7 +94,7 @@ void BoardMouseTest::koenigOntoEmptyPile()
     QFETCH(bool, lands);
     auto form = StartedForm();
     QVERIFY(form);
-    Game &game = form->Engine();
+    Game &game = Parts(*form).Engine();
     BoardPosition position = TwoMovesPosition(level);
     position.piles[4] = {KreuzZwei, KreuzKoenig};
     game.SetPosition(position);
@@ -111,19 +111,19 @@ void BoardMouseTest::noDragWithRightButtonOrFromBelowTheTop()
 {
     auto form = StartedForm();
     QVERIFY(form);
-    Game &game = form->Engine();
+    Game &game = Parts(*form).Engine();
     BoardPosition position = TwoMovesPosition(1);
     position.piles[0] = {PikNeun, KaroFuenf};
     game.SetPosition(position);
 
     DragCardTo(*form, KaroFuenf, FrameCentre(2), Qt::RightButton);
-    QVERIFY(!form->Mouse().Dragging());
+    QVERIFY(!Parts(*form).Mouse().Dragging());
     QCOMPARE(game.PileCount(1), 2);
     QCOMPARE(CardPos(*form, KaroFuenf), OnPile(1));
 
     // Pik Neun lies beneath Karo Fünf: pressing it starts nothing. Raise it
     // so the press reaches it.
-    form->p_karten->Card(PikNeun)->raise();
+    Parts(*form).p_karten->Card(PikNeun)->raise();
     DragCardTo(*form, PikNeun, FrameCentre(3));
     QCOMPARE(game.PileCount(1), 2);
     QCOMPARE(game.PileCount(3), 1);
@@ -134,18 +134,18 @@ void BoardMouseTest::draggedCardStopsAtTheTableLimits()
 {
     auto form = StartedForm();
     QVERIFY(form);
-    form->Engine().SetPosition(TwoMovesPosition(1));
-    TPlayingCards *card = form->p_karten->Card(KaroFuenf);
+    Parts(*form).Engine().SetPosition(TwoMovesPosition(1));
+    TPlayingCards *card = Parts(*form).p_karten->Card(KaroFuenf);
     const QPoint grab(kCardWidth / 2, kCardHeight / 2);
     QTest::mousePress(card, Qt::LeftButton, {}, grab);
-    QVERIFY(form->Mouse().Dragging());
+    QVERIFY(Parts(*form).Mouse().Dragging());
     // Far up and far right of the table.
-    QTest::mouseMove(card, card->mapFrom(form->p_karten, QPoint(900, -200)));
+    QTest::mouseMove(card, card->mapFrom(Parts(*form).p_karten, QPoint(900, -200)));
     QCOMPARE(card->pos(), QPoint(717, 125));
     // Far down and far left.
-    QTest::mouseMove(card, card->mapFrom(form->p_karten, QPoint(-300, 900)));
+    QTest::mouseMove(card, card->mapFrom(Parts(*form).p_karten, QPoint(-300, 900)));
     QCOMPARE(card->pos(), QPoint(1, 387));
-    QTest::mouseRelease(card, Qt::LeftButton, {}, card->mapFrom(form->p_karten, QPoint(-300, 900)));
+    QTest::mouseRelease(card, Qt::LeftButton, {}, card->mapFrom(Parts(*form).p_karten, QPoint(-300, 900)));
     QCOMPARE(card->pos(), OnPile(1));
 }
 
@@ -163,7 +163,7 @@ void BoardMouseTest::pilePeekSpreadsTwentyPixelsApart()
     QFETCH(int, step);
     auto form = StartedForm();
     QVERIFY(form);
-    Game &game = form->Engine();
+    Game &game = Parts(*form).Engine();
     BoardPosition position;
     position.level = 1;
     const std::vector<int> cards{2, 3, 4, 5, 6}; // Kreuz Zwei .. Sechs
@@ -182,7 +182,7 @@ void BoardMouseTest::pilePeekSpreadsTwentyPixelsApart()
         bool spread = true;
         for (std::size_t i = 0; i < cards.size(); ++i) {
             const QPoint want = OnPile(pile) + QPoint(0, step * static_cast<int>(i));
-            spread = spread && form->p_karten->Card(cards[i])->pos() == want;
+            spread = spread && Parts(*form).p_karten->Card(cards[i])->pos() == want;
         }
         if (spread) {
             sawSpread = true;
@@ -191,22 +191,22 @@ void BoardMouseTest::pilePeekSpreadsTwentyPixelsApart()
     });
     sampler.start();
     // A click on the frame's border, beside the stacked cards.
-    QTest::mouseClick(form->p_karten->PileFrame(pile), Qt::LeftButton, {}, QPoint(3, 50));
+    QTest::mouseClick(Parts(*form).p_karten->PileFrame(pile), Qt::LeftButton, {}, QPoint(3, 50));
     sampler.stop();
 
     QVERIFY(sawSpread);
     QVERIFY(!readyDuringPeek);
     for (int card : cards)
-        QCOMPARE(form->p_karten->Card(card)->pos(), OnPile(pile));
+        QCOMPARE(Parts(*form).p_karten->Card(card)->pos(), OnPile(pile));
     QVERIFY(game.Ready());
-    QVERIFY(form->p_karten->Card(cards.back())->OnMouseMove);
+    QVERIFY(Parts(*form).p_karten->Card(cards.back())->OnMouseMove);
 }
 
 void BoardMouseTest::singleCardPileDoesNotSpread()
 {
     auto form = StartedForm();
     QVERIFY(form);
-    form->Engine().SetPosition(TwoMovesPosition(1));
+    Parts(*form).Engine().SetPosition(TwoMovesPosition(1));
     bool moved = false;
     QTimer sampler;
     sampler.setInterval(5);
@@ -214,11 +214,11 @@ void BoardMouseTest::singleCardPileDoesNotSpread()
         moved = moved || CardPos(*form, KaroFuenf) != OnPile(1);
     });
     sampler.start();
-    QTest::mouseClick(form->p_karten->PileFrame(1), Qt::LeftButton, {}, QPoint(3, 50));
+    QTest::mouseClick(Parts(*form).p_karten->PileFrame(1), Qt::LeftButton, {}, QPoint(3, 50));
     QTest::qWait(50);
     sampler.stop();
     QVERIFY(!moved);
-    QVERIFY(form->Engine().Ready());
+    QVERIFY(Parts(*form).Engine().Ready());
 }
 
 void BoardMouseTest::foundationPeekSpreadsDownwards()
@@ -228,7 +228,7 @@ void BoardMouseTest::foundationPeekSpreadsDownwards()
     BoardPosition position = TwoMovesPosition(1);
     position.foundationCounts = {0, 0, 0, 3}; // Kreuz As, Zwei, Drei on foundation 4
     position.piles[4] = {KreuzKoenig};
-    form->Engine().SetPosition(position);
+    Parts(*form).Engine().SetPosition(position);
     const QPoint place(FoundationLeft(4) + kCardInsetX, kFoundationTop + kCardInsetY);
 
     bool sawSpread = false;
@@ -242,7 +242,7 @@ void BoardMouseTest::foundationPeekSpreadsDownwards()
     });
     sampler.start();
     // The foundation image is covered by its cards except for its border.
-    QTest::mouseClick(form->p_karten->Foundation(4), Qt::LeftButton, {}, QPoint(3, 50));
+    QTest::mouseClick(Parts(*form).p_karten->Foundation(4), Qt::LeftButton, {}, QPoint(3, 50));
     sampler.stop();
 
     QVERIFY(sawSpread);
@@ -254,24 +254,24 @@ void BoardMouseTest::levelButtonStartsANewGameAtThatLevel()
 {
     auto form = StartedForm();
     QVERIFY(form);
-    Game &game = form->Engine();
+    Game &game = Parts(*form).Engine();
     game.SetPosition(TwoMovesPosition(1));
-    form->bt_menueClick();
-    QVERIFY(form->p_menue->isVisible());
+    Parts(*form).bt_menueClick();
+    QVERIFY(Parts(*form).p_menue->isVisible());
 
-    QTest::mouseClick(form->p_menue->bt_stufe2, Qt::LeftButton);
+    QTest::mouseClick(Parts(*form).p_menue->bt_stufe2, Qt::LeftButton);
 
     QCOMPARE(game.Level(), 2);
-    QVERIFY(!form->p_menue->isVisible());
-    QCOMPARE(form->p_menue->lb_stufe->text(), QStringLiteral("2"));
-    QCOMPARE(form->p_menue->lb_stufe->y(), 54);
+    QVERIFY(!Parts(*form).p_menue->isVisible());
+    QCOMPARE(Parts(*form).p_menue->lb_stufe->text(), QStringLiteral("2"));
+    QCOMPARE(Parts(*form).p_menue->lb_stufe->y(), 54);
     int dealt = 0;
     for (int p = 1; p <= kPileCount; ++p)
         dealt += game.PileCount(p);
     for (int f = 1; f <= kFoundationCount; ++f)
         dealt += game.FoundationCount(f);
     QCOMPARE(dealt, kCardCount);
-    QCOMPARE(form->p_karten->lb_mischen->text(), QStringLiteral("Du darfst noch\n2 mal mischen"));
+    QCOMPARE(Parts(*form).p_karten->lb_mischen->text(), QStringLiteral("Du darfst noch\n2 mal mischen"));
     QCOMPARE(game.Moves(), 0);
 }
 

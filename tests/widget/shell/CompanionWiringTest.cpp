@@ -47,8 +47,8 @@ public:
     explicit CardMoves(TLumoForm &form)
     {
         for (int card = 1; card <= 52; ++card) {
-            form.p_karten->Card(card)->installEventFilter(this);
-            FCards.insert(form.p_karten->Card(card), card);
+            Parts(form).p_karten->Card(card)->installEventFilter(this);
+            FCards.insert(Parts(form).p_karten->Card(card), card);
         }
     }
     QVector<CardStep> steps;
@@ -93,8 +93,8 @@ private slots:
     {
         auto form = StartedForm();
         QVERIFY(form);
-        AnimatedPicture *logo = form->panel_menue->i_logo;
-        QCOMPARE(logo, form->Companion().Logo());
+        AnimatedPicture *logo = Parts(*form).panel_menue->i_logo;
+        QCOMPARE(logo, Parts(*form).Companion().Logo());
         QCOMPARE(logo->geometry(), QRect(1, 1, 30, 36));
         QCOMPARE(logo->RepeatCount(), 2);
         QCOMPARE(logo->FrameCount(), 3);
@@ -110,8 +110,8 @@ private slots:
         TBalloon::CloseAll();
         BalloonCounter counter;
         const std::string tip = "Tipp!\r\nKaro F\xC3\xBCnf\r\nauf Karo Sechs";
-        form->Host().SetApplicationHint(tip);
-        form->Host().SetApplicationHint(tip);
+        Parts(*form).Host().SetApplicationHint(tip);
+        Parts(*form).Host().SetApplicationHint(tip);
         QCOMPARE(counter.shown, 1);
 
         const QList<TBalloon *> open = TBalloon::OpenBalloons();
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(open.first()->DurationSeconds(), 2);
         // The arrow touches the logo's right edge at the window's upper edge.
         QCOMPARE(open.first()->ArrowTip(), form->geometry().topLeft() + QPoint(33, 1));
-        QVERIFY(form->Companion().Logo()->IsPlaying());
+        QVERIFY(Parts(*form).Companion().Logo()->IsPlaying());
     }
 
     void detachedChannelShowsNoHintUntilAttachedAgain()
@@ -130,13 +130,13 @@ private slots:
         QVERIFY(form);
         TBalloon::CloseAll();
         BalloonCounter counter;
-        form->Companion().DetachHintChannel();
-        QVERIFY(!form->Companion().HintChannelAttached());
-        form->Host().SetApplicationHint("Neues Spiel beginnen");
+        Parts(*form).Companion().DetachHintChannel();
+        QVERIFY(!Parts(*form).Companion().HintChannelAttached());
+        Parts(*form).Host().SetApplicationHint("Neues Spiel beginnen");
         QCOMPARE(counter.shown, 0);
-        QCOMPARE(form->Companion().ApplicationHint(), QStringLiteral("Neues Spiel beginnen"));
-        form->Companion().AttachHintChannel();
-        form->Host().SetApplicationHint("Hier kannst Du keine\r\nKarte setzen!");
+        QCOMPARE(Parts(*form).Companion().ApplicationHint(), QStringLiteral("Neues Spiel beginnen"));
+        Parts(*form).Companion().AttachHintChannel();
+        Parts(*form).Host().SetApplicationHint("Hier kannst Du keine\r\nKarte setzen!");
         QCOMPARE(counter.shown, 1);
         QCOMPARE(TBalloon::OpenBalloons().first()->Title(), QString());
     }
@@ -160,11 +160,11 @@ private slots:
         auto form = StartedForm();
         QVERIFY(form);
         // Backgrounds: the bar left of the title label, the table left of the foundations.
-        QWidget *target = place == QStringLiteral("bar") ? static_cast<QWidget *>(form->panel_menue)
-                                                        : static_cast<QWidget *>(form->p_karten);
+        QWidget *target = place == QStringLiteral("bar") ? static_cast<QWidget *>(Parts(*form).panel_menue)
+                                                        : static_cast<QWidget *>(Parts(*form).p_karten);
         const QPoint at = place == QStringLiteral("bar") ? QPoint(112, 5) : QPoint(5, 125);
         QVERIFY(!target->childAt(at));
-        form->Host().SetApplicationHint("Tipp!\r\nPik Neun\r\nauf Pik Zehn");
+        Parts(*form).Host().SetApplicationHint("Tipp!\r\nPik Neun\r\nauf Pik Zehn");
         QCOMPARE(TBalloon::OpenBalloons().size(), 1);
         QTest::mousePress(target, button, {}, at);
         QTest::mouseRelease(target, button, {}, at);
@@ -175,16 +175,16 @@ private slots:
     {
         auto form = StartedForm();
         QVERIFY(form);
-        form->Engine().SetPosition(TwoMovesPosition(1));
-        QVERIFY(form->Engine().TipText().empty());
-        QVERIFY(form->Engine().Ready());
+        Parts(*form).Engine().SetPosition(TwoMovesPosition(1));
+        QVERIFY(Parts(*form).Engine().TipText().empty());
+        QVERIFY(Parts(*form).Engine().Ready());
         TBalloon::CloseAll();
         BalloonCounter counter;
         CardMoves moves(*form);
         // The tip returns at once: it neither waits nor processes events.
         bool eventsProcessed = false;
         QTimer::singleShot(0, form.get(), [&] { eventsProcessed = true; });
-        form->ShowTip();
+        Parts(*form).ShowTip();
         QVERIFY(!eventsProcessed);
         QCOMPARE(counter.shown, 0);
         QVERIFY(moves.steps.isEmpty());
@@ -219,10 +219,10 @@ private slots:
             position.piles[static_cast<std::size_t>(p)] = {pileTops[p]};
         for (int card : secondCards)
             position.piles[0].insert(position.piles[0].begin(), card);
-        Game &game = form->Engine();
+        Game &game = Parts(*form).Engine();
         game.SetPosition(position);
         QVERIFY(game.Evaluate());
-        form->Host().Render();
+        Parts(*form).Host().Render();
         const QString tipText = QString::fromStdString(game.TipText());
         QVERIFY2(tipText.startsWith(QStringLiteral("Tipp!")) && tipText.endsWith(tipEnd), qPrintable(tipText));
         const int source = game.HintSource();
@@ -230,16 +230,16 @@ private slots:
         QCOMPARE(source, pileTops[0]);
         QCOMPARE(target >= 1 && target <= 52, withTarget);
 
-        QVector<QPair<int, int>> lifted{{source, form->p_karten->Card(source)->y()}};
+        QVector<QPair<int, int>> lifted{{source, Parts(*form).p_karten->Card(source)->y()}};
         if (withTarget)
-            lifted.push_back({target, form->p_karten->Card(target)->y()});
+            lifted.push_back({target, Parts(*form).p_karten->Card(target)->y()});
         CardMoves moves(*form);
         TBalloon::CloseAll();
-        form->ShowTip();
+        Parts(*form).ShowTip();
 
         QCOMPARE(moves.steps, LiftSteps(lifted));
         for (const auto &[card, top] : lifted)
-            QCOMPARE(form->p_karten->Card(card)->y(), top);
+            QCOMPARE(Parts(*form).p_karten->Card(card)->y(), top);
         const QList<TBalloon *> open = TBalloon::OpenBalloons();
         QCOMPARE(open.size(), 1);
         QCOMPARE(open.first()->Text(), tipText);
@@ -259,7 +259,7 @@ private slots:
             shown = dialog->DisplayedText();
             dialog->YesButton()->click();
         });
-        const bool answer = form->Host().AskQuestion("Leider hast Du verloren.\r\nNeues Spiel beginnen?");
+        const bool answer = Parts(*form).Host().AskQuestion("Leider hast Du verloren.\r\nNeues Spiel beginnen?");
         QVERIFY2(!shown.isEmpty(), "no message dialog was shown");
         QVERIFY(answer);
         QVERIFY(shown.startsWith(QStringLiteral("Frage:")));

@@ -12,7 +12,7 @@ bool ShowAndStart(TLumoForm &form)
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form))
         return false;
-    return QTest::qWaitFor([&form] { return form.DeferredStartDone(); }, 10000);
+    return QTest::qWaitFor([&form] { return Parts(form).DeferredStartDone(); }, 10000);
 }
 
 std::unique_ptr<TLumoForm> StartedForm()
@@ -41,15 +41,15 @@ QPoint FrameCentre(int pile)
 
 void DragCardTo(TLumoForm &form, int card, QPoint tablePoint, Qt::MouseButton button)
 {
-    TPlayingCards *widget = form.p_karten->Card(card);
+    TPlayingCards *widget = Parts(form).p_karten->Card(card);
     const QPoint grab(kCardWidth / 2, kCardHeight / 2);
     QTest::mousePress(widget, button, {}, grab);
     // Two steps, as a hand would move; positions are relative to the card,
     // which moves under the pointer.
-    const QPoint halfway = (widget->mapFrom(form.p_karten, tablePoint) + grab) / 2;
+    const QPoint halfway = (widget->mapFrom(Parts(form).p_karten, tablePoint) + grab) / 2;
     QTest::mouseMove(widget, halfway);
-    QTest::mouseMove(widget, widget->mapFrom(form.p_karten, tablePoint));
-    QTest::mouseRelease(widget, button, {}, widget->mapFrom(form.p_karten, tablePoint));
+    QTest::mouseMove(widget, widget->mapFrom(Parts(form).p_karten, tablePoint));
+    QTest::mouseRelease(widget, button, {}, widget->mapFrom(Parts(form).p_karten, tablePoint));
 }
 
 } // namespace lumo::testing

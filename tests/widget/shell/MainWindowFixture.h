@@ -4,6 +4,7 @@
 #include "engine/BoardGeometry.h"
 #include "engine/BoardPosition.h"
 #include "engine/Game.h"
+#include "LumoFormTestAccess.h"
 #include "shell/LumoForm.h"
 #include "table/Board.h"
 #include "table/PlayingCards.h"

@@ -10,7 +10,7 @@
 #include "shell/SoundWiring.h"
 #include "sound/MusicController.h"
 #include "sound/ResourceLookup.h"
-#include "sound/SoundDeviceProbe.h"
+#include "sound/ToneOutput.h"
 #include "timing/TCKMultimediaTimer.h"
 
 #include <QAbstractButton>
@@ -27,15 +27,19 @@ using namespace lumo::testing;
 
 namespace {
 
-class FakeDevices : public SoundDeviceProbe {
+using Tone = std::tuple<int, int, int>;
+
+// Outputs as the test says; tones recorded instead of played.
+class FakeDevices : public ToneOutput {
 public:
     bool wave = true;
     bool midi = true;
+    std::vector<Tone> *tones = nullptr;
     bool WaveOutputPresent() override { return wave; }
     bool MidiOutputPresent() override { return midi; }
+    void PlayTone(int f, int d, int v) override { tones->emplace_back(f, d, v); }
+    void PlayApplause() override {}
 };
-
-using Tone = std::tuple<int, int, int>;
 
 const QString kMusicOffPrompt = QStringLiteral("Hintergrundmusik ist aus. Drücke Taste \"u\"!");
 const QString kNoMusicText = QStringLiteral("Keine Wiedergabmöglichkeit der Musik gefunden.");
@@ -52,16 +56,16 @@ private:
     std::vector<Tone> tones;
     QTemporaryDir temp;
 
-    QLabel *Label() const { return form->p_Sound->lb_midi; }
+    QLabel *Label() const { return Parts(*form).p_Sound->lb_midi; }
     QWindow *Window() const { return form->windowHandle(); }
     // A point on the card table, in window coordinates, away from the cards.
-    QPoint OnTable() const { return form->p_karten->mapTo(form.get(), QPoint(700, 10)); }
+    QPoint OnTable() const { return Parts(*form).p_karten->mapTo(form.get(), QPoint(700, 10)); }
 
     // Sound switched on through the panel, as the user does it: the mark becomes 1.
     void SwitchSoundOnByHand()
     {
-        form->FSoundOn = false;
-        form->p_engine->bt_SoundonoffClick();
+        Parts(*form).FSoundOn = false;
+        Parts(*form).p_engine->bt_SoundonoffClick();
     }
 
 private slots:
@@ -76,16 +80,16 @@ private slots:
     {
         form = StartedForm();
         QVERIFY(form);
-        QVERIFY(form->p_engine);
+        QVERIFY(Parts(*form).p_engine);
         // The tests run the title tick themselves, so it cannot fall between two checks.
-        form->kopf_timer->SetEnabled(false);
+        Parts(*form).kopf_timer->SetEnabled(false);
         devices = FakeDevices();
-        form->Sound().SetDeviceProbe(&devices);
-        form->Sound().SetTonePlayer([this](int f, int d, int v) { tones.emplace_back(f, d, v); });
-        form->Sound().SetMusic(false);
-        form->Engine().SetPosition(TwoMovesPosition(1));
-        form->Engine().SetReady(true);
-        form->FSoundOn = true;
+        devices.tones = &tones;
+        Parts(*form).Sounds().ReplaceForTests(&devices);
+        Parts(*form).Sound().SetMusic(false);
+        Parts(*form).Engine().SetPosition(TwoMovesPosition(1));
+        Parts(*form).Engine().SetReady(true);
+        Parts(*form).FSoundOn = true;
         tones.clear();
     }
 
@@ -124,41 +128,41 @@ private slots:
         SwitchSoundOnByHand();
         devices.wave = wave;
         devices.midi = midi;
-        form->kopf_timerTimer();
-        QCOMPARE(form->p_Sound->btn_prev->isVisible(), buttons);
-        QCOMPARE(form->p_Sound->btn_next->isVisible(), buttons);
+        Parts(*form).kopf_timerTimer();
+        QCOMPARE(Parts(*form).p_Sound->btn_prev->isVisible(), buttons);
+        QCOMPARE(Parts(*form).p_Sound->btn_next->isVisible(), buttons);
         QCOMPARE(Label()->text(), label);
         QCOMPARE(Label()->toolTip(), hint);
-        QCOMPARE(form->FSoundOn, soundOn);
-        QCOMPARE(form->p_engine->bt_soundonoff()->isEnabled(), switchEnabled);
+        QCOMPARE(Parts(*form).FSoundOn, soundOn);
+        QCOMPARE(Parts(*form).p_engine->bt_soundonoff()->isEnabled(), switchEnabled);
     }
 
     void soundComesBackFromTheMarkWhenMusicOutputReturns()
     {
         SwitchSoundOnByHand();
         devices.midi = false;
-        form->kopf_timerTimer();
-        QVERIFY(!form->FSoundOn);
+        Parts(*form).kopf_timerTimer();
+        QVERIFY(!Parts(*form).FSoundOn);
         devices.midi = true;
-        form->kopf_timerTimer();
-        QVERIFY(form->FSoundOn);
+        Parts(*form).kopf_timerTimer();
+        QVERIFY(Parts(*form).FSoundOn);
 
         // Switched off by hand, the mark is 0 and sound stays off.
-        form->p_engine->bt_SoundonoffClick();
-        QVERIFY(!form->FSoundOn);
-        form->kopf_timerTimer();
-        QVERIFY(!form->FSoundOn);
+        Parts(*form).p_engine->bt_SoundonoffClick();
+        QVERIFY(!Parts(*form).FSoundOn);
+        Parts(*form).kopf_timerTimer();
+        QVERIFY(!Parts(*form).FSoundOn);
     }
 
     void losingMusicOutputSwitchesPlayingMusicOff()
     {
-        form->Sound().SetMusic(true);
-        QVERIFY(form->Sound().t_midi()->Enabled());
+        Parts(*form).Sound().SetMusic(true);
+        QVERIFY(Parts(*form).Sound().t_midi()->Enabled());
         devices.midi = false;
-        form->kopf_timerTimer();
-        QVERIFY(!form->FMusicOn);
-        QVERIFY(!form->Sound().t_midi()->Enabled());
-        QCOMPARE(form->p_engine->btn_musik()->text(), QStringLiteral("Musik ein"));
+        Parts(*form).kopf_timerTimer();
+        QVERIFY(!Parts(*form).FMusicOn);
+        QVERIFY(!Parts(*form).Sound().t_midi()->Enabled());
+        QCOMPARE(Parts(*form).p_engine->btn_musik()->text(), QStringLiteral("Musik ein"));
         QCOMPARE(Label()->text(), kNoMusicText);
     }
 
@@ -180,8 +184,8 @@ private slots:
         QFETCH(bool, soundOn);
         QFETCH(bool, wave);
         QFETCH(bool, heard);
-        form->Engine().SetReady(ready);
-        form->FSoundOn = soundOn;
+        Parts(*form).Engine().SetReady(ready);
+        Parts(*form).FSoundOn = soundOn;
         devices.wave = wave;
         QTest::keyClick(Window(), Qt::Key_A);
         QTest::mouseClick(Window(), Qt::LeftButton, {}, OnTable());
@@ -200,56 +204,56 @@ private slots:
 
     void rightPressWhileReadyShowsTheTip()
     {
-        QVERIFY(form->Engine().Evaluate());
-        const QString tip = QString::fromStdString(form->Engine().TipText());
+        QVERIFY(Parts(*form).Engine().Evaluate());
+        const QString tip = QString::fromStdString(Parts(*form).Engine().TipText());
         QVERIFY(!tip.isEmpty());
-        form->Host().SetApplicationHint("vorher");
+        Parts(*form).Host().SetApplicationHint("vorher");
         QTest::mousePress(Window(), Qt::RightButton, {}, OnTable());
-        QCOMPARE(form->Host().LastApplicationHint(), tip);
+        QCOMPARE(Parts(*form).Host().LastApplicationHint(), tip);
         QCOMPARE(tones, (std::vector<Tone>{{1200, 10, 5}}));
         QTest::mouseRelease(Window(), Qt::RightButton, {}, OnTable());
     }
 
     void rightPressWhileNotReadyDoesNothing()
     {
-        QVERIFY(form->Engine().Evaluate());
-        form->Host().SetApplicationHint("vorher");
-        form->Engine().SetReady(false);
+        QVERIFY(Parts(*form).Engine().Evaluate());
+        Parts(*form).Host().SetApplicationHint("vorher");
+        Parts(*form).Engine().SetReady(false);
         QTest::mouseClick(Window(), Qt::RightButton, {}, OnTable());
-        QCOMPARE(form->Host().LastApplicationHint(), QStringLiteral("vorher"));
+        QCOMPARE(Parts(*form).Host().LastApplicationHint(), QStringLiteral("vorher"));
         QVERIFY(tones.empty());
     }
 
     void leftReleaseEndsTheWaitCursor()
     {
         QTest::mousePress(Window(), Qt::LeftButton, {}, OnTable());
-        form->Engine().SetWaitCursor(true);
+        Parts(*form).Engine().SetWaitCursor(true);
         QVERIFY(!ScreenCursorIsNormal());
-        QVERIFY(form->Engine().Board().waitCursor);
+        QVERIFY(Parts(*form).Engine().Board().waitCursor);
         QTest::mouseRelease(Window(), Qt::LeftButton, {}, OnTable());
         QVERIFY(ScreenCursorIsNormal());
-        QVERIFY(!form->Engine().Board().waitCursor);
+        QVERIFY(!Parts(*form).Engine().Board().waitCursor);
     }
 
     void removedHookIsSilent()
     {
-        form->Sound().ClickHook().Remove();
+        Parts(*form).Sound().ClickHook().Remove();
         QTest::keyClick(Window(), Qt::Key_A);
         QVERIFY(tones.empty());
-        form->Sound().ClickHook().Install();
-        form->Sound().ClickHook().Install();  // twice still ticks once
+        Parts(*form).Sound().ClickHook().Install();
+        Parts(*form).Sound().ClickHook().Install();  // twice still ticks once
         QTest::keyClick(Window(), Qt::Key_A);
         QCOMPARE(tones.size(), std::size_t(1));
     }
 
     void switchOnToneFromTheSettingsPanel()
     {
-        form->FSoundOn = false;
-        form->p_engine->bt_SoundonoffClick();
+        Parts(*form).FSoundOn = false;
+        Parts(*form).p_engine->bt_SoundonoffClick();
         QCOMPARE(tones, (std::vector<Tone>{{2000, 5, 20}}));
-        form->p_engine->bt_SoundonoffClick();  // off: no tone
+        Parts(*form).p_engine->bt_SoundonoffClick();  // off: no tone
         devices.wave = false;
-        form->p_engine->bt_SoundonoffClick();  // on, but no device
+        Parts(*form).p_engine->bt_SoundonoffClick();  // on, but no device
         QCOMPARE(tones.size(), std::size_t(1));
     }
 
@@ -257,42 +261,42 @@ private slots:
     {
         const QPoint label = Label()->mapTo(form.get(), Label()->rect().center());
         QTest::mouseClick(Window(), Qt::LeftButton, {}, label);
-        QVERIFY(form->FMusicOn);
-        QCOMPARE(form->Sound().Music().CurrentTrack(), 1);
+        QVERIFY(Parts(*form).FMusicOn);
+        QCOMPARE(Parts(*form).Sound().Music().CurrentTrack(), 1);
         QCOMPARE(Label()->text(), QStringLiteral("Bitte warten! Musiktitel: 1 wird geladen."));
-        QVERIFY(form->Sound().t_midi()->Enabled());
-        QCOMPARE(form->p_engine->btn_musik()->text(), QStringLiteral("Musik aus"));
+        QVERIFY(Parts(*form).Sound().t_midi()->Enabled());
+        QCOMPARE(Parts(*form).p_engine->btn_musik()->text(), QStringLiteral("Musik aus"));
         QCOMPARE(Label()->toolTip(), QStringLiteral("Musik ausschalten"));
 
         // The piece is in the temporary file, byte for byte.
-        QCOMPARE(form->MusicTempFile(), temp.path() + QStringLiteral("/~LUMO.TMP"));
-        QFile file(form->MusicTempFile());
+        QCOMPARE(Parts(*form).MusicTempFile(), temp.path() + QStringLiteral("/~LUMO.TMP"));
+        QFile file(Parts(*form).MusicTempFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), *ReadResourceByName(":/music", "DATA_1"));
 
         QTest::mouseClick(Window(), Qt::LeftButton, {}, label);
-        QVERIFY(!form->FMusicOn);
+        QVERIFY(!Parts(*form).FMusicOn);
         QCOMPARE(Label()->text(), QStringLiteral("Musik ausgeschaltet"));
-        QVERIFY(!form->Sound().t_midi()->Enabled());
-        QCOMPARE(form->p_engine->btn_musik()->text(), QStringLiteral("Musik ein"));
-        QVERIFY(!form->p_Sound->btn_next->isVisible());
+        QVERIFY(!Parts(*form).Sound().t_midi()->Enabled());
+        QCOMPARE(Parts(*form).p_engine->btn_musik()->text(), QStringLiteral("Musik ein"));
+        QVERIFY(!Parts(*form).p_Sound->btn_next->isVisible());
 
-        form->kopf_timerTimer();
+        Parts(*form).kopf_timerTimer();
         QCOMPARE(Label()->text(), kMusicOffPrompt);
     }
 
     void musicButtonAndTrackButtons()
     {
-        form->p_engine->btn_musik()->click();
-        QVERIFY(form->FMusicOn);
-        QCOMPARE(form->Sound().Music().CurrentTrack(), 1);
-        form->p_Sound->btn_prev->click();
-        QCOMPARE(form->Sound().Music().CurrentTrack(), 9);
+        Parts(*form).p_engine->btn_musik()->click();
+        QVERIFY(Parts(*form).FMusicOn);
+        QCOMPARE(Parts(*form).Sound().Music().CurrentTrack(), 1);
+        Parts(*form).p_Sound->btn_prev->click();
+        QCOMPARE(Parts(*form).Sound().Music().CurrentTrack(), 9);
         QCOMPARE(Label()->text(), QStringLiteral("Bitte warten! Musiktitel: 9 wird geladen."));
-        form->p_Sound->btn_next->click();
-        QCOMPARE(form->Sound().Music().CurrentTrack(), 1);
-        form->p_engine->btn_musik()->click();
-        QVERIFY(!form->FMusicOn);
+        Parts(*form).p_Sound->btn_next->click();
+        QCOMPARE(Parts(*form).Sound().Music().CurrentTrack(), 1);
+        Parts(*form).p_engine->btn_musik()->click();
+        QVERIFY(!Parts(*form).FMusicOn);
     }
 };
 
