@@ -8,7 +8,7 @@ AnimationFlag::AnimationFlag(UserSettings &settings) : FSettings(settings)
 {
 }
 
-void AnimationFlag::SetAnimation(int on)
+void AnimationFlag::SetAnimation(std::uint8_t on)
 {
     if (on == 0)
         FSettings.FAnimationOn = false;

@@ -12,7 +12,7 @@ class AnimationFlag : public AnimationSwitch {
 public:
     explicit AnimationFlag(UserSettings &settings);
 
-    void SetAnimation(int on) override;
+    void SetAnimation(std::uint8_t on) override;
 
 private:
     UserSettings &FSettings;

@@ -3,6 +3,8 @@
 // start-up with the stored setting, the settings panel, the end buttons, a won
 // game and the help.
 
+#include <cstdint>
+
 namespace lumo {
 
 class AnimationSwitch {
@@ -10,7 +12,7 @@ public:
     virtual ~AnimationSwitch() = default;
     // 0 switches the animation off, 1 switches it on (and restarts it when it
     // runs), any other value does nothing. It keeps FAnimationOn itself.
-    virtual void SetAnimation(int on) = 0;
+    virtual void SetAnimation(std::uint8_t on) = 0;
 };
 
 } // namespace lumo
