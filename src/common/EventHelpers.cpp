@@ -1,26 +1,45 @@
 #include "common/EventHelpers.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QThread>
 
+#include <chrono>
+
 namespace lumo {
+
+namespace {
+
+std::int64_t MonotonicNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace
+
+std::int64_t DelayClockTicks()
+{
+    return MonotonicNs() / kDelayClockTickNs;
+}
 
 void Delay(std::uint32_t milliseconds)
 {
     if (milliseconds == 0)
         return;
-    QElapsedTimer clock;
-    clock.start();
-    const qint64 wanted = static_cast<qint64>(milliseconds);
-    while (clock.elapsed() < wanted) {
-        const qint64 left = wanted - clock.elapsed();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(left > 0 ? left : 0));
+    const std::int64_t wanted = static_cast<std::int64_t>(milliseconds) * 1'000'000;
+    const std::int64_t start = MonotonicNs();
+    // The ticking reading at the start: its last tick, not the exact time.
+    const std::int64_t tickedStart = start / kDelayClockTickNs * kDelayClockTickNs;
+    for (;;) {
+        const std::int64_t now = MonotonicNs();
+        const std::int64_t ticked = now / kDelayClockTickNs * kDelayClockTickNs;
+        if (now - start >= wanted && ticked - tickedStart >= wanted)
+            return;
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
         // processEvents returns at once when nothing is pending; sleep briefly so the
         // wait does not spin a core at 100 %.
-        if (clock.elapsed() < wanted)
-            QThread::msleep(1);
+        QThread::usleep(1000);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "common/EventHelpers.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -57,6 +58,43 @@ private slots:
         QTimer::singleShot(5, &probe, [&] { ++timerFired; });
         lumo::Delay(200);
         QCOMPARE(timerFired, 1);
+    }
+
+    // The pacing of the tip lift and the deal rests on this: a short wait
+    // lasts until the 64 Hz clock next ticks, so a row of them takes about
+    // one tick each, however short each asks to be.
+    void shortWaitsLastUntilTheClockTicks()
+    {
+        for (const std::uint32_t ms : {1u, 2u, 8u}) {
+            QElapsedTimer row;
+            row.start();
+            for (int i = 0; i < 10; ++i) {
+                const std::int64_t before = lumo::DelayClockTicks();
+                lumo::Delay(ms);
+                QVERIFY2(lumo::DelayClockTicks() > before, qPrintable(QString("Delay(%1) ended within one tick").arg(ms)));
+            }
+            // Ten in a row span at least nine whole ticks (140 ms).
+            QVERIFY2(row.nsecsElapsed() >= 9 * lumo::kDelayClockTickNs,
+                     qPrintable(QString("ten Delay(%1) took %2 ms").arg(ms).arg(row.elapsed())));
+        }
+    }
+
+    // Waits of several ticks keep their length: never shorter than asked.
+    void longWaitsLastTheirTime_data()
+    {
+        QTest::addColumn<int>("ms");
+        QTest::newRow("30 ms") << 30;
+        QTest::newRow("100 ms") << 100;
+        QTest::newRow("250 ms") << 250;
+    }
+
+    void longWaitsLastTheirTime()
+    {
+        QFETCH(int, ms);
+        QElapsedTimer clock;
+        clock.start();
+        lumo::Delay(static_cast<std::uint32_t>(ms));
+        QVERIFY2(clock.nsecsElapsed() >= qint64(ms) * 1000000, qPrintable(QString::number(clock.elapsed())));
     }
 
     void discardDropsQueuedKeysAndCountsThem()
