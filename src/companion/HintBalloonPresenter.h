@@ -20,7 +20,8 @@ public:
 
     // Texts of three characters or fewer (after trimming) are ignored and the
     // current balloon stays. A text starting with "Tipp!" gets the title
-    // "Nächster Zug?" with the info icon.
+    // "Nächster Zug?" with the info icon. Returns once the balloon is on the
+    // screen, painted (timers run meanwhile, user input waits).
     void ShowHintBalloon(const QString &hint);
 
     TBalloonControl *Balloon() const { return b_hint; }

@@ -8,11 +8,14 @@
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QThread>
 
 namespace lumo {
 
@@ -171,15 +174,43 @@ void TBalloon::ShowBalloonAt(int x, int y, const QString &title, const QString &
     hide();
     setGeometry(FLayout.left, FLayout.top, FLayout.width, FLayout.height);
     Shape();
-    show();
-    raise();
-    update();
 
     FCloseTimer.stop();
     if (durationSeconds > 0) {
         FCloseTimer.setInterval(durationSeconds * 1000);
         FCloseTimer.start();
     }
+
+    FPainted = false;
+    show();
+    raise();
+    update();
+    AwaitFirstPaint();
+}
+
+void TBalloon::AwaitFirstPaint()
+{
+    // A new top-level window is drawn only once the display has exposed it.
+    // Callers go on with long work that processes no events (a card flight,
+    // the table's flashing), so the balloon is put on the screen here: window
+    // and paint events are handled until it has painted, user input stays
+    // queued, and the wait is bounded in case the display never exposes it.
+    // The balloon may be closed from a timer meanwhile; then nothing is
+    // touched any more.
+    const QPointer<TBalloon> alive(this);
+    QElapsedTimer waited;
+    waited.start();
+    while (alive && !alive->FPainted && waited.elapsed() < kFirstPaintWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (alive && !alive->FPainted)
+            QThread::usleep(500);
+    }
+    if (!alive || !FPainted)
+        return;
+    // Hand the picture to the display and wait for its answer to a request
+    // sent after it, so it is on the screen, not only on its way.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    (void)QCursor::pos();
 }
 
 void TBalloon::Shape()
@@ -218,6 +249,7 @@ void TBalloon::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, FOutline);
+    FPainted = true;
 }
 
 void TBalloon::mousePressEvent(QMouseEvent *)

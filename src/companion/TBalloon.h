@@ -23,8 +23,15 @@ public:
     TBalloon();
     ~TBalloon() override;
 
+    // How long showing waits at most for the display to expose the window.
+    static constexpr int kFirstPaintWaitMs = 400;
+
     // Lays the window out, shapes it, places it so the arrow tip lies on
     // (x, y) and shows it without activating it. Text line breaks may be CR LF.
+    // On return the balloon has been painted on the screen (unless the display
+    // did not expose it within kFirstPaintWaitMs); meanwhile window and timer
+    // events were processed, user input was not. A timer may have closed the
+    // balloon meanwhile: look at it through a QPointer.
     void ShowBalloonAt(int x, int y, const QString &title, const QString &text, int balloonType,
                        int durationSeconds, TBalloonPosition position);
 
@@ -33,6 +40,8 @@ public:
     TBalloonPosition Position() const { return FPosition; }
     const BalloonLayout &Layout() const { return FLayout; }
     bool IconShown() const { return FLayout.showIcon; }
+    // It has painted at least once since it was last shown.
+    bool Painted() const { return FPainted; }
     QString IconPath() const { return FIconPath; }
     int DurationSeconds() const { return FDuration; }
     QPoint ArrowTip() const;
@@ -52,6 +61,7 @@ protected:
 private:
     void Shape();
     void Unregister();
+    void AwaitFirstPaint();
 
     QLabel *FTitleLabel;
     QLabel *FTextLabel;
@@ -64,6 +74,7 @@ private:
     TBalloonPosition FPosition = blnArrowTopLeft;
     BalloonLayout FLayout;
     QImage FOutline;
+    bool FPainted = false;
 };
 
 } // namespace lumo

@@ -31,7 +31,9 @@ public:
     int BalloonType = blnInfo;  // an unknown value shows the info icon
 
     // Opens a balloon with the current settings; the lines are joined with
-    // CR LF and trimmed. The balloon owns itself; the pointer is for looking.
+    // CR LF and trimmed. Returns once the balloon is on the screen, painted.
+    // The balloon owns itself; the pointer is for looking (null when a timer
+    // closed it while it was being shown).
     TBalloon *ShowBalloon();
 
     // Closes every open balloon of this program; returns how many.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 using namespace lumo;
@@ -157,6 +158,41 @@ private slots:
         QVERIFY(first.isNull());
         QVERIFY(second.isNull());
         QCOMPARE(control.CloseAllBalloons(), 0);
+    }
+
+    // Long work that processes no events follows a notice (a card flight,
+    // the table's flashing): the balloon must have painted when showing returns.
+    void balloonHasPaintedWhenShowingReturns()
+    {
+        TBalloonControl control;
+        for (const TBalloonPosition pos : {blnArrowTopRight, blnArrowBottomLeft}) {
+            QPointer<TBalloon> b = Show(control, QString(),
+                {QStringLiteral("Karo As aufgedeckt.\r\nKarte wird nach\r\noben verschoben.")}, pos, 2);
+            QVERIFY(b);
+            QVERIFY(b->isVisible());
+            QVERIFY(b->Painted());
+            control.CloseAllBalloons();
+        }
+    }
+
+    // A timer may close the balloon while showing waits for its paint; then
+    // the caller gets nothing back and nothing touches the closed balloon.
+    void aBalloonClosedWhileItIsShownIsLeftAlone()
+    {
+        struct CloseOnPaint : QObject {
+            bool eventFilter(QObject *watched, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint && qobject_cast<TBalloon *>(watched))
+                    QTimer::singleShot(0, [] { TBalloon::CloseAll(); });
+                return false;
+            }
+        } closer;
+        qApp->installEventFilter(&closer);
+        TBalloonControl control;
+        TBalloon *b = Show(control, QString(), {QStringLiteral("Gleich wieder weg")}, blnArrowTopRight);
+        qApp->removeEventFilter(&closer);
+        QVERIFY(b == nullptr);
+        QVERIFY(TBalloon::OpenBalloons().isEmpty());
     }
 
     void showingDoesNotTakeTheFocus()
