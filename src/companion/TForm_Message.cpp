@@ -8,6 +8,7 @@
 #include "lookfeel/GradientPanel.h"
 #include "lookfeel/LookColors.h"
 #include "lookfeel/LookFonts.h"
+#include "lookfeel/MenuPainter.h"
 #include "common/FileHelpers.h"
 #include "common/QtTextHelpers.h"
 
@@ -55,6 +56,7 @@ TForm_Message::TForm_Message(QWidget *parent)
     StaticText1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     PopupMenu = new QMenu(this);
+    MenuPainter::Apply(PopupMenu);
     mClose = PopupMenu->addAction(QStringLiteral("ESC - Schließen"));
     connect(mClose, &QAction::triggered, this, [this] { done(mrNo); });
     connect(StaticText1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
@@ -214,9 +216,17 @@ bool TForm_Message::eventFilter(QObject *watched, QEvent *event)
         button->SetShineColor(LookColors::HoverLime());
     } else if (watched == PanBottom) {
         if (event->type() == QEvent::MouseMove) {
-            for (GlassButton *b : {btn_ok, btn_yes, btn_no})
-                if (b->ShineColor() == LookColors::HoverLime())
-                    b->SetShineColor(Qt::white);
+            // A button lets the moves over it pass on to the bar, so only a
+            // move over the bar's own surface puts the shine out.
+            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+            auto *over = qobject_cast<GlassButton *>(PanBottom->childAt(at));
+            if (over && over->isVisible()) {
+                over->SetShineColor(LookColors::HoverLime());
+            } else {
+                for (GlassButton *b : {btn_ok, btn_yes, btn_no})
+                    if (b->ShineColor() == LookColors::HoverLime())
+                        b->SetShineColor(Qt::white);
+            }
         } else if (event->type() == QEvent::MouseButtonPress) {
             auto *mouse = static_cast<QMouseEvent *>(event);
             if (mouse->button() == Qt::LeftButton && !isMaximized() && windowHandle()) {

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -33,6 +34,18 @@ void OnDialog(std::function<void(TForm_Message *)> act)
         act(dialog);
     });
     timer->start();
+}
+
+int GreenPixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.green() > 150 && c.red() < 100 && c.blue() < 120)
+                ++count;
+        }
+    return count;
 }
 
 class KeyCounter : public QWidget {
@@ -298,6 +311,58 @@ private slots:
                 d->NoButton()->click();
         });
         QVERIFY(AskQuestion(QStringLiteral("Leuchtet es?")));
+    }
+
+    // The pointer moved for real: Qt finds the widget under it, sends the
+    // button its Enter and passes the moves the button ignores on to the bar.
+    void realPointerMovesLightTheButtonUnderItLime()
+    {
+        QStringList seen;
+        OnDialog([&seen](TForm_Message *d) {
+            const QColor lime(0, 255, 0);
+            GlassButton *yes = d->YesButton();
+            GlassButton *no = d->NoButton();
+            QTest::mouseMove(d->Bar(), QPoint(5, 5));
+            QTest::mouseMove(yes, yes->rect().center());
+            QTest::mouseMove(yes, yes->rect().center() + QPoint(6, 2));
+            seen << (yes->ShineColor() == lime ? "Ja lime" : "Ja not lime")
+                 << (no->ShineColor() == lime ? "Nein lime" : "Nein not lime");
+            // The face shows it: the gloss of the lit button is green.
+            seen << (GreenPixels(yes->grab().toImage()) > 50 ? "Ja green" : "Ja not green")
+                 << (GreenPixels(no->grab().toImage()) == 0 ? "Nein plain" : "Nein green");
+            QTest::mouseMove(no, no->rect().center());
+            seen << (no->ShineColor() == lime ? "Nein lime" : "Nein not lime");
+            // Back on the bar between the buttons and beside them: all go out.
+            QTest::mouseMove(d->Bar(), QPoint(yes->geometry().right() + 5, 20));
+            QTest::mouseMove(d->Bar(), QPoint(5, 5));
+            seen << (yes->ShineColor() == QColor(Qt::white) && no->ShineColor() == QColor(Qt::white) ? "out"
+                                                                                                    : "still lit");
+            no->click();
+        });
+        AskQuestion(QStringLiteral("Leuchtet es?"));
+        QCOMPARE(seen, (QStringList{"Ja lime", "Nein not lime", "Ja green", "Nein plain", "Nein lime", "out"}));
+    }
+
+    // The context menu of the text is drawn by the program's menu painter:
+    // light blue with a dark blue border, the item centred.
+    void contextMenuHasTheProgramsLook()
+    {
+        QImage shot;
+        QRect item;
+        OnDialog([&](TForm_Message *d) {
+            auto *menu = d->CloseMenuItem()->associatedObjects().value(0);
+            auto *popup = qobject_cast<QMenu *>(menu);
+            if (popup) {
+                popup->resize(popup->sizeHint());
+                shot = popup->grab().toImage();
+                item = popup->actionGeometry(d->CloseMenuItem());
+            }
+            d->CloseButton()->click();
+        });
+        ShowInfo(QStringLiteral("Menü"));
+        QVERIFY(!shot.isNull());
+        QCOMPARE(shot.pixelColor(0, shot.height() / 2), QColor(51, 94, 168));
+        QCOMPARE(shot.pixelColor(item.left() + 3, item.center().y()), QColor(209, 225, 250));
     }
 };
 
