@@ -63,6 +63,11 @@ Board::Board(QWidget *parent)
     BuildLabels();
     BuildFrames();
     BuildCards();
+    // The status label's longer texts ("Kein Zug mehr möglich.") reach over
+    // the first foundation and the card lying on it; they must be read
+    // whole, so the label stays above the pictures and the cards. Overlays
+    // added later (the menu) lie above it.
+    AddOverlay(lb_mischen);
 }
 
 void Board::BuildFrames()
