@@ -54,6 +54,36 @@ void FlatTextButton::leaveEvent(QEvent *event)
     QAbstractButton::leaveEvent(event);
 }
 
+QRect FlatTextButton::CaptionRect() const
+{
+    QRect area = rect();
+    if (FAlignment & Qt::AlignLeft)
+        area.adjust(5, 0, 0, 0);
+    else if (FAlignment & Qt::AlignRight)
+        area.adjust(0, 0, -5, 0);
+    const int lineHeight = QFontMetrics(font()).height();
+    int top = area.top();
+    if (FAlignment & Qt::AlignVCenter)
+        top += (area.height() - lineHeight) / 2;
+    else if (FAlignment & Qt::AlignBottom)
+        top = area.bottom() + 1 - lineHeight;
+    return QRect(area.left(), top, area.width(), lineHeight);
+}
+
+QPoint FlatTextButton::CaptionCharacterPos(int index) const
+{
+    const QString shown = QString(text()).remove(QLatin1Char('&'));
+    const QFontMetrics metrics(font());
+    const QRect line = CaptionRect();
+    const int width = metrics.horizontalAdvance(shown);
+    int left = line.left();
+    if (FAlignment & Qt::AlignRight)
+        left = line.right() + 1 - width;
+    else if (FAlignment & Qt::AlignHCenter)
+        left = line.left() + (line.width() - width) / 2;
+    return QPoint(left + metrics.horizontalAdvance(shown.left(index)), line.top());
+}
+
 void FlatTextButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -68,15 +98,12 @@ void FlatTextButton::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(area, 3, 3);
     }
 
-    QRect textRect = rect();
-    if (FAlignment & Qt::AlignLeft)
-        textRect.adjust(5, 0, 0, 0);
-    else if (FAlignment & Qt::AlignRight)
-        textRect.adjust(0, 0, -5, 0);
+    QRect textRect = CaptionRect();
     if (down)
         textRect.translate(1, 1);
 
-    const int flags = static_cast<int>(FAlignment) | Qt::TextShowMnemonic | Qt::TextSingleLine;
+    const int flags = static_cast<int>(FAlignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop
+        | Qt::TextShowMnemonic | Qt::TextSingleLine;
     painter.setFont(font());
     QColor color = FTextColor;
     if (!isEnabled())

@@ -22,12 +22,22 @@ public:
 
     QSize sizeHint() const override;
 
+    // Where the caption's character at the given index (of the shown text,
+    // without the mnemonic '&') is drawn: its left edge and the top of its
+    // line, in the button's coordinates. A label in the same font placed
+    // there covers that character exactly.
+    QPoint CaptionCharacterPos(int index) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
 
 private:
+    // The caption's line box, on whole pixels so that other text can be
+    // laid exactly over it.
+    QRect CaptionRect() const;
+
     Qt::Alignment FAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     QColor FTextColor = Qt::white;
     bool FHover = false;

@@ -85,9 +85,17 @@ void MenuPanel::ShowLevel(int level)
     QAbstractButton *button = LevelButton(level);
     if (!button)
         return;
-    lb_stufe->setText(QString::number(level));
+    const QString digit = QString::number(level);
+    lb_stufe->setText(digit);
     lb_stufe->adjustSize();
-    lb_stufe->move(131, button->y() + 2);
+    // The green digit marks the level by covering the caption's own digit
+    // (at about 131, Top + 2 with the designed font); taken from the caption's
+    // layout so it covers it whatever face stands in for Arial.
+    auto *flat = qobject_cast<FlatTextButton *>(button);
+    const int index = button->text().lastIndexOf(digit);
+    const QPoint at = flat && index >= 0 ? button->pos() + flat->CaptionCharacterPos(index)
+                                         : QPoint(131, button->y() + 2);
+    lb_stufe->move(at);
     lb_stufe->raise();
 }
 

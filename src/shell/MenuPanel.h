@@ -13,7 +13,8 @@ class MenuPanel : public GradientPanel {
 public:
     explicit MenuPanel(QWidget *parent = nullptr);
 
-    // Moves the level mark beside the button of that level (1..3) and shows its digit.
+    // Shows the level mark (a green digit) over the digit of that level's
+    // button caption (1..3).
     void ShowLevel(int level);
     QAbstractButton *LevelButton(int level) const;
 
