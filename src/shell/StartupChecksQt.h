@@ -18,7 +18,8 @@ ScreenFacts ScreenFactsOf(const QScreen *screen = nullptr);
 QString StartupError();
 
 // Shows "Programm wird nicht ausgeführt." with the error in a plain message box
-// with a single OK button and returns when it is closed.
+// with a single OK button and returns when it is closed. The text keeps its
+// own line breaks and no others.
 void ShowStartupRefusal(const QString &startupError);
 
 } // namespace lumo
