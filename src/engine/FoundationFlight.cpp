@@ -44,6 +44,7 @@ void FoundationFlight::Fly(int card, int targetLeft, int imageTop)
         const int step = std::min(kSidewaysStep, std::abs(targetLeft - view.left));
         view.left += direction * step;
         c.host.RepaintCard(card);
+        c.host.PresentFrame();
     }
     // Upwards: 24 pixels per frame, 8 for the last bit.
     while (view.top > imageTop + 17) {
@@ -52,6 +53,7 @@ void FoundationFlight::Fly(int card, int targetLeft, int imageTop)
         else if (view.top > imageTop + kLastUpwardStep)
             view.top -= kLastUpwardStep;
         c.host.RepaintCard(card);
+        c.host.PresentFrame();
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A filed card's flight from its pile up to the foundation of its suit:
 // 30 px steps sideways, then 24 px steps upwards with a last step of 8,
-// each step repainted at once. No flight during the silent first deal.
+// each step repainted at once and shown for about one display frame, so the
+// card is seen flying. No flight during the silent first deal.
 
 namespace lumo {
 

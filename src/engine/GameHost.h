@@ -29,6 +29,10 @@ public:
     virtual void RepaintTable() = 0;
     // Redraws one card at once, without processing events.
     virtual void RepaintCard(int card) = 0;
+    // One step of an animation that processes no events (the flight): what
+    // was repainted is put on the screen and stays there for about one
+    // display frame, so each step is seen. Hosts without a screen do nothing.
+    virtual void PresentFrame() {}
 
     // A sine tone; returns when it has ended.
     virtual void PlayTone(int frequencyHz, int durationMs, int volume) = 0;

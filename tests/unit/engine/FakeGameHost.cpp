@@ -19,6 +19,11 @@ void FakeGameHost::RepaintCard(int card)
         cardRepaints.push_back(cardReader(card));
 }
 
+void FakeGameHost::PresentFrame()
+{
+    presentedFrames.push_back(cardRepaints.empty() ? CardFrame{0, 0, 0} : cardRepaints.back());
+}
+
 void FakeGameHost::PointAtPile(int pile)
 {
     pointer = {PileFrameLeft(pile) + kFrameWidth / 2, PileFrameTop(pile) + kFrameHeight / 2};

@@ -32,6 +32,8 @@ public:
     void SleepWithoutEvents(int milliseconds) override { sleeps.push_back(milliseconds); }
     void RepaintTable() override;
     void RepaintCard(int card) override;
+    // Records where the card last repainted stood when its frame was shown.
+    void PresentFrame() override;
     void PlayTone(int frequencyHz, int durationMs, int volume) override
     {
         tones.push_back({frequencyHz, durationMs, volume});
@@ -75,6 +77,8 @@ public:
     std::vector<std::string> questions;
     std::vector<int> highScoreOffers;
     std::vector<CardFrame> cardRepaints;
+    // The card positions that were put on the screen for a frame.
+    std::vector<CardFrame> presentedFrames;
     int tableRepaints = 0;
     int applauses = 0;
     int menuCloses = 0;

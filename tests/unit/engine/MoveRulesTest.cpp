@@ -216,6 +216,34 @@ TEST_F(MoveRulesTest, FlightStepsThirtySidewaysThenTwentyFourAndEightUp)
     static_assert(FoundationFlight::kSidewaysStep == 30 && FoundationFlight::kUpwardStep == 24);
 }
 
+TEST_F(MoveRulesTest, EveryFlightStepIsShownForAFrame)
+{
+    // The flight processes no events; unless each step is put on the screen
+    // the player sees the card jump instead of fly.
+    SetPiles({{12, {Pik(10), Karo(2)}}, {3, {Herz(9)}}}, 1, 0, {1, 0, 0, 0});
+    host.cardRepaints.clear();
+    host.presentedFrames.clear();
+    game.Evaluate();
+    std::vector<std::pair<int, int>> shown;
+    for (const CardFrame& frame : host.presentedFrames) {
+        EXPECT_EQ(frame.card, Karo(2));
+        shown.push_back({frame.left, frame.top});
+    }
+    std::vector<std::pair<int, int>> expected;
+    for (int left = 602; left >= 152; left -= 30)
+        expected.push_back({left, 248});
+    for (int top = 224; top >= 8; top -= 24)
+        expected.push_back({152, top});
+    EXPECT_EQ(shown, expected);
+}
+
+TEST_F(MoveRulesTest, QuietFirstDealShowsNoFlightFrames)
+{
+    host.presentedFrames.clear();
+    game.StartFirstGame();
+    EXPECT_TRUE(host.presentedFrames.empty());
+}
+
 TEST_F(MoveRulesTest, LastUpwardStepIsEight)
 {
     // A card dropped by hand high up on row 1 files from Top 40: 40 > 29 gives
