@@ -10,7 +10,9 @@
 #include "table/PlayingCards.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
+#include <QScreen>
 
 #include <chrono>
 #include <thread>
@@ -66,6 +68,20 @@ void QtGameHost::RepaintCard(int card)
         return;
     FBoard.RenderCard(FGame.Board(), card);
     PaintPendingNow();
+}
+
+void QtGameHost::PresentFrame()
+{
+    // The flight processes no events, so nothing else puts its steps on the
+    // screen. Asking the display where the pointer is costs a round trip, and
+    // its answer comes only after the repainted card has been drawn. Then the
+    // step stays for the rest of one display frame.
+    (void)QCursor::pos();
+    const QScreen *screen = FBoard.screen();
+    const qreal hz = screen && screen->refreshRate() >= 24 ? screen->refreshRate() : 60.0;
+    const auto frame = std::chrono::nanoseconds(static_cast<std::int64_t>(1e9 / hz));
+    std::this_thread::sleep_until(FLastFrame + frame);
+    FLastFrame = std::chrono::steady_clock::now();
 }
 
 void QtGameHost::PlayTone(int frequencyHz, int durationMs, int volume)

@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
+
 namespace lumo {
 
 class Board;
@@ -39,6 +41,7 @@ public:
     void SleepWithoutEvents(int milliseconds) override;
     void RepaintTable() override;
     void RepaintCard(int card) override;
+    void PresentFrame() override;
     void PlayTone(int frequencyHz, int durationMs, int volume) override;
     void PlayApplause() override;
     bool WaveOutputPresent() override;
@@ -75,6 +78,8 @@ private:
     const UserSettings &FSettings;
     const int &FActivationMark;
     QString FLastHint;
+    // When the last animation step was put on the screen.
+    std::chrono::steady_clock::time_point FLastFrame;
     // The engine keeps a reference to this host; it only calls it later.
     Game FGame;
 };
