@@ -22,6 +22,7 @@
 #include "shell/QtGameHost.h"
 #include "shell/SettingsWiring.h"
 #include "shell/SoundWiring.h"
+#include "shell/TestPosition.h"
 #include "shell/TitleBar.h"
 #include "shell/TitleMarquee.h"
 #include "shell/ToolTipBlocker.h"
@@ -268,6 +269,7 @@ void TLumoForm::DeferredStart()
 {
     repaint();
     FHost->Engine().StartFirstGame();
+    ApplyTestPosition(FHost->Engine());
     FHost->Render();
     QCursor::setPos(ScreenCentre(this));
 
