@@ -8,9 +8,9 @@
 #include "engine/SteadyMonotonicClock.h"
 #include "lookfeel/LookColors.h"
 #include "persistence/SettingsPanel.h"
-#include "shell/AnimationFlag.h"
 #include "shell/CaptionText.h"
 #include "shell/CompanionWiring.h"
+#include "shell/CreatureWiring.h"
 #include "shell/DesktopKeeper.h"
 #include "shell/GameSounds.h"
 #include "shell/HighScoreWiring.h"
@@ -29,6 +29,7 @@
 #include "table/Board.h"
 #include "table/BoardMouse.h"
 #include "table/TableImage.h"
+#include "timing/CreatureAnimation.h"
 #include "timing/TCKMultimediaTimer.h"
 
 #include <QAbstractButton>
@@ -175,8 +176,15 @@ void TLumoForm::CreateParts()
     connect(FHost.get(), &QtGameHost::HighScoreEntryOffered, FHighScores.get(),
         &HighScoreWiring::OfferHighScoreEntry);
 
-    // The animation switch; a won game switches it off.
-    FAnimation = std::make_unique<AnimationFlag>(FSettings);
+    // The creatures on the table, hidden and still until the animation is
+    // switched on; their switch is the animation switch, and a won game
+    // switches it off. The board keeps them in front of every card it raises.
+    FCreatureHost = std::make_unique<CreatureWiring>(*FHost, *FSounds, *FMenu);
+    FCreatureRandom = std::make_unique<ClockSeededRandom>();
+    FAnimation = std::make_unique<CreatureAnimation>(*p_karten, *FCreatureHost, *FCreatureRandom,
+        FSettings.FAnimationOn);
+    for (QWidget *picture : FAnimation->Pictures())
+        p_karten->AddOverlay(picture);
     connect(FHost.get(), &QtGameHost::AnimationStopRequested, this, [this] { FAnimation->SetAnimation(0); });
 
     // The settings panel with its switches and the stored settings.

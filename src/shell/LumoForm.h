@@ -13,10 +13,11 @@
 
 namespace lumo {
 
-class AnimationFlag;
 class Board;
 class BoardMouse;
 class ClockSeededRandom;
+class CreatureAnimation;
+class CreatureWiring;
 class CompanionWiring;
 class GameSounds;
 class GradientPanel;
@@ -104,7 +105,10 @@ private:
     std::unique_ptr<BoardMouse> FMouse;
     std::unique_ptr<CompanionWiring> FCompanion;
     std::unique_ptr<HighScoreWiring> FHighScores;
-    std::unique_ptr<AnimationFlag> FAnimation;
+    std::unique_ptr<CreatureWiring> FCreatureHost;
+    std::unique_ptr<ClockSeededRandom> FCreatureRandom;
+    // The creatures on the table; their switch is the animation switch.
+    std::unique_ptr<CreatureAnimation> FAnimation;
     std::unique_ptr<SettingsWiring> FSettingsWiring;
     std::unique_ptr<SoundWiring> FSound;
     std::unique_ptr<TitleMarquee> FMarquee;

@@ -3,6 +3,8 @@
 // four creature timers stand still and nothing shows; on, the ladybird crawls,
 // the hare peeks, and t_ani sends the bee on its flights.
 
+#include "timing/AnimationSwitch.h"
+
 #include <QObject>
 
 #include <array>
@@ -18,7 +20,7 @@ class Hare;
 class Ladybird;
 class RandomSource;
 
-class CreatureAnimation : public QObject {
+class CreatureAnimation : public QObject, public AnimationSwitch {
 public:
     // Creates the creatures hidden on the table, all timers off. The flag is
     // the user's animation setting, which the switch keeps.
@@ -28,7 +30,7 @@ public:
 
     // 0 switches the animation off, 1 switches it on (again: every creature
     // back to its starting place), any other value does nothing.
-    void SetAnimation(std::uint8_t on);
+    void SetAnimation(std::uint8_t on) override;
     bool Running() const { return FAnimationOn; }
     // Where the bee's and the ladybird's chances are drawn from.
     void SetRandom(RandomSource &random);

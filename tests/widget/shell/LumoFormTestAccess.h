@@ -11,6 +11,7 @@
 #include "shell/SettingsWiring.h"
 #include "shell/SoundWiring.h"
 #include "shell/TitleMarquee.h"
+#include "timing/CreatureAnimation.h"
 
 #include <QString>
 
@@ -61,10 +62,13 @@ public:
     SoundWiring &Sound() const { return *FForm.FSound; }
     // The game's sounds; ReplaceForTests puts a recorder and fake devices in.
     GameSounds &Sounds() const { return *FForm.FSounds; }
+    // The creatures and their switch; SetRandom forces their chances.
+    CreatureAnimation &Creatures() const { return *FForm.FAnimation; }
 
     // --- Handlers and state ---------------------------------------------------
     void kopf_timerTimer() const { FForm.kopf_timerTimer(); }
     void bt_menueClick() const { FForm.bt_menueClick(); }
+    void bt_endeClick() const { FForm.bt_endeClick(); }
     // The right-click tip, as the click hook runs it on a Ready board.
     void ShowTip() const { FForm.FCompanion->ShowTip(); }
     QString CaptionText() const { return FForm.FMarquee->CaptionText(); }
