@@ -8,7 +8,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation
   libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth openbox xdotool x11-utils
+  xvfb xauth openbox xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils python3 sox
 )
 
