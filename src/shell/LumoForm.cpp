@@ -305,7 +305,10 @@ void TLumoForm::kopf_timerTimer()
 void TLumoForm::KeepOnDesktop()
 {
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen || isMinimized())
+    // An iconified window is not exposed. Its minimized mark alone is not
+    // enough: the title writer stops the window's property events, so Qt does
+    // not see the window manager iconify or restore it.
+    if (!screen || isMinimized() || !windowHandle() || !windowHandle()->isExposed())
         return;
     const QRect desk = screen->virtualGeometry();
     const QRect frame = frameGeometry();
@@ -333,6 +336,10 @@ void TLumoForm::GenericMouseMove(QWidget *sender)
 
 void TLumoForm::bt_minimizeClick()
 {
+    // A restore through the task bar leaves Qt's minimized mark set (see
+    // KeepOnDesktop); dropped first, or showMinimized() would find nothing to do.
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     showMinimized();
 }
 

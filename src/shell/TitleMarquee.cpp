@@ -1,6 +1,7 @@
 #include "shell/TitleMarquee.h"
 
 #include "shell/Marquee.h"
+#include "shell/X11TitleWriter.h"
 
 #include <QWidget>
 
@@ -19,7 +20,10 @@ QString TitleMarquee::MarqueeText() const
 void TitleMarquee::Tick()
 {
     // The task bar shows the window title.
-    FWindow.setWindowTitle(MarqueeText());
+    if (FX11.Available())
+        FX11.Write(FWindow, MarqueeText());
+    else
+        FWindow.setWindowTitle(MarqueeText());
     FMarquee = RotateMarquee(FMarquee);
 }
 

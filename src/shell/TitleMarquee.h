@@ -2,6 +2,8 @@
 // The task bar title: the window caption running from right to left, one
 // character per title tick, with the caption's trailing blank as the gap.
 
+#include "shell/X11TitleWriter.h"
+
 #include <QString>
 
 #include <string>
@@ -25,6 +27,7 @@ private:
     QWidget &FWindow;
     QString FCaptionText;
     std::u32string FMarquee;
+    X11TitleWriter FX11;
 };
 
 } // namespace lumo
