@@ -51,17 +51,27 @@ def cpu_ticks(pid):
 
 
 def context_switches(pid):
-    """Voluntary + involuntary context switches summed over every thread."""
-    total = 0
+    """Voluntary + involuntary context switches of every thread, by thread id."""
+    counts = {}
     for tid in os.listdir(f"/proc/{pid}/task"):
         try:
             with open(f"/proc/{pid}/task/{tid}/status") as f:
-                for line in f:
-                    if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
-                        total += int(line.split()[1])
+                counts[tid] = sum(int(line.split()[1]) for line in f
+                                  if line.startswith(("voluntary_ctxt_switches",
+                                                      "nonvoluntary_ctxt_switches")))
         except FileNotFoundError:
             pass  # a thread that ended meanwhile
-    return total
+    return counts
+
+
+def switches_between(before, after):
+    """Switches made between two readings: the growth of threads seen at both,
+    and all of a thread that started meanwhile. A thread that ended meanwhile
+    is not counted (its last count is gone with it); the caller reports it."""
+    grown = sum(count - before.get(tid, 0) for tid, count in after.items())
+    ended = len(set(before) - set(after))
+    started = len(set(after) - set(before))
+    return grown, started, ended
 
 
 def memory_kib(pid):
@@ -190,11 +200,25 @@ def idle_cost(pid, xpid, span):
     time.sleep(span)
     elapsed = time.monotonic() - start
     t1, c1, x1 = cpu_ticks(pid), context_switches(pid), cpu_ticks(xpid)
+    grown, started, ended = switches_between(c0, c1)
     return {
         "cpu": 100.0 * (t1 - t0) / CLK_TCK / elapsed,
         "xcpu": 100.0 * (x1 - x0) / CLK_TCK / elapsed,
-        "wakeups": (c1 - c0) / elapsed,
+        "wakeups": grown / elapsed,
+        "threads": f"{len(c1)} threads" + (f", {started} started" if started else "")
+                   + (f", {ended} ended (their switches not counted)" if ended else ""),
     }
+
+
+def title_scrolls(env, pid):
+    """Whether the task-bar title changes: the marquee runs only once the
+    main window has been activated."""
+    for wid, w, h in windows_of(pid, env):
+        if (w, h) == (792, 541):
+            first = run_quiet(["xprop", "-id", wid, "_NET_WM_NAME"], env)
+            time.sleep(0.6)
+            return first != run_quiet(["xprop", "-id", wid, "_NET_WM_NAME"], env)
+    return False
 
 
 def measure_lumo(binary, config, args):
@@ -227,7 +251,7 @@ def measure_lumo(binary, config, args):
         time.sleep(args.settle)
         rss, hwm = memory_kib(proc.pid)
         result = {"first": first * 1000, "main": main * 1000, "rss": rss / 1024, "hwm": hwm / 1024,
-                  "sound": desk.sound}
+                  "sound": desk.sound, "scrolls": title_scrolls(desk.env, proc.pid)}
         result.update(idle_cost(proc.pid, desk.xvfb.pid, args.idle))
         return result
     finally:
@@ -280,7 +304,9 @@ def main():
             r = measure_lumo(args.binary, config, args)
             print(f"  {config} run {i + 1}: first {r['first']:.0f} ms, main {r['main']:.0f} ms, "
                   f"RSS {r['rss']:.1f} MiB, CPU {r['cpu']:.2f} %, X {r['xcpu']:.2f} %, "
-                  f"{r['wakeups']:.1f} switches/s" + ("" if r["sound"] else " (no sound server)"),
+                  f"{r['wakeups']:.1f} switches/s, {r['threads']}"
+                  + ("" if r["scrolls"] else ", title NOT scrolling")
+                  + ("" if r["sound"] else " (no sound server)"),
                   file=sys.stderr, flush=True)
             runs.append(r)
         rows.append((f"Lumo {config}", runs))
