@@ -128,12 +128,34 @@ print(f"Ja under the pointer: {green} lime-lit pixels")
 if green < 50:
     fail("the Ja button does not turn lime under the real pointer")
 _, _, menu, _ = frames.load(os.path.join(TMP, "menu.frames"))
-# The program's menu has a dark blue border on light blue; the desktop's
-# plain menu has neither colour at its edge.
-border = menu[-1][1].count(lambda r, g, b: (r, g, b) == (51, 94, 168))
-light = menu[-1][1].count(lambda r, g, b: (r, g, b) == (209, 225, 250))
-print(f"context menu: {border} dark blue border pixels, {light} light blue")
-if border < 80:
+# The program's menu is a light blue panel closed by a dark blue frame; the
+# desktop's plain menu has neither colour. The dialog behind it is light blue
+# too, so the panel is the light area reached from just right of the click
+# point (40, 20 in the picture) and of the pointer's arrow drawn there, and
+# its frame is the ring around that area.
+shot = menu[-1][1]
+DARK, LIGHT = (51, 94, 168), (209, 225, 250)
+seed = next(((x, 22) for x in range(44, 80) if shot.pixel(x, 22) == LIGHT), None)
+panel = set()
+if seed:
+    todo = [seed]
+    while todo and len(panel) < shot.w * shot.h:
+        x, y = todo.pop()
+        if (x, y) in panel or not (0 <= x < shot.w and 0 <= y < shot.h) or shot.pixel(x, y) != LIGHT:
+            continue
+        panel.add((x, y))
+        todo += [(x + 1, y), (x - 1, y), (x, y + 1), (x, y - 1)]
+ring_dark = ring_seen = 0
+if panel:
+    left, right = min(x for x, _ in panel) - 1, max(x for x, _ in panel) + 1
+    top, bottom = min(y for _, y in panel) - 1, max(y for _, y in panel) + 1
+    ring = {(x, y) for x in range(left, right + 1) for y in (top, bottom)} | \
+           {(x, y) for y in range(top, bottom + 1) for x in (left, right)}
+    seen = [(x, y) for x, y in ring if 0 <= x < shot.w and 0 <= y < shot.h]
+    ring_seen = len(seen)
+    ring_dark = sum(1 for x, y in seen if shot.pixel(x, y) == DARK)
+print(f"context menu: {len(panel)} light blue panel pixels, {ring_dark} of {ring_seen} frame pixels dark blue")
+if len(panel) < 500 or ring_seen < 80 or ring_dark < 0.9 * ring_seen:
     fail("the dialog's context menu is not drawn in the program's colours")
 
 sys.exit(1 if failures else 0)
