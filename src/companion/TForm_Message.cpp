@@ -1,6 +1,7 @@
 #include "companion/TForm_Message.h"
 
 #include "LumoVersion.h"
+#include "companion/DialogPlacement.h"
 #include "companion/FadeWindow.h"
 #include "companion/MessageDialog.h"
 #include "companion/MessageLayout.h"
@@ -13,13 +14,11 @@
 #include "common/QtTextHelpers.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
@@ -131,26 +130,9 @@ void TForm_Message::Prepare(const QString &text, std::uint16_t buttons, const QS
     btn_yes->setGeometry(layout.yesLeft, kMessageButtonTop, kMessageButtonWidth, kMessageButtonHeight);
 }
 
-void TForm_Message::PlaceWindow()
-{
-    QWidget *main = DialogMainWindow();
-    QRect area;
-    if (main && main->isVisible()) {
-        area = main->frameGeometry();
-    } else {
-        const QScreen *screen = (main ? main->screen() : nullptr);
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        area = screen ? screen->geometry() : QRect(0, 0, width(), height());
-    }
-    const int left = std::max(0, (area.width() - width()) / 2 + area.left());
-    const int top = std::max(0, (area.height() - height()) / 2 + area.top());
-    move(left, top);
-}
-
 void TForm_Message::showEvent(QShowEvent *event)
 {
-    PlaceWindow();
+    CentreDialog(this);
     QDialog::showEvent(event);
 }
 

@@ -52,7 +52,6 @@ protected:
 
 private:
     GlassButton *MakeButton(const QString &caption);
-    void PlaceWindow();
 
     QLabel *StaticText1;
     GradientPanel *PanBottom;
