@@ -216,7 +216,10 @@ bool TForm_Ueber::eventFilter(QObject *watched, QEvent *event)
         btn_ende->SetShineColor(LookColors::HoverLime());
     } else if (watched == PanBottom) {
         if (event->type() == QEvent::MouseMove) {
-            if (btn_ende->ShineColor() == LookColors::HoverLime())
+            // The button passes the moves over it on to the bar; only a move
+            // over the bar's own surface puts the shine out.
+            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+            if (PanBottom->childAt(at) != btn_ende && btn_ende->ShineColor() == LookColors::HoverLime())
                 btn_ende->SetShineColor(Qt::white);
         } else if (event->type() == QEvent::MouseButtonPress) {
             auto *mouse = static_cast<QMouseEvent *>(event);

@@ -134,13 +134,20 @@ private slots:
     void closeButtonShinesLimeUnderThePointer()
     {
         TForm_Ueber box;
-        box.SetText(Lines(3));
+        box.SetText(Lines(3, QString(60, QLatin1Char('W'))));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
         QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
         QApplication::sendEvent(box.CloseButton(), &enter);
         QCOMPARE(box.CloseButton()->ShineColor(), LookColors::HoverLime());
-        QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(box.Bar(), &move);
+        // Moves over the button reach the bar too; they keep the shine.
+        QMouseEvent onButton(QEvent::MouseMove, QPointF(20, 10), box.CloseButton()->mapToGlobal(QPointF(20, 10)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(box.CloseButton(), &onButton);
+        QCOMPARE(box.CloseButton()->ShineColor(), LookColors::HoverLime());
+        QMouseEvent onBar(QEvent::MouseMove, QPointF(3, 3), box.Bar()->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(box.Bar(), &onBar);
         QCOMPARE(box.CloseButton()->ShineColor(), QColor(Qt::white));
     }
 
