@@ -13,6 +13,7 @@
 #include "shell/CreatureWiring.h"
 #include "shell/DesktopKeeper.h"
 #include "shell/GameSounds.h"
+#include "shell/HelpWiring.h"
 #include "shell/HighScoreWiring.h"
 #include "shell/HoverReporter.h"
 #include "shell/MenuController.h"
@@ -197,6 +198,10 @@ void TLumoForm::CreateParts()
 
     FMarquee = std::make_unique<TitleMarquee>(*this,
         QString::fromStdString(MakeCaptionText(QDate::currentDate().year())));
+
+    // The help (bt_help, bt_helpm, F1) and the music key U.
+    FHelp = std::make_unique<HelpWiring>(*panel_menue->bt_help, *p_menue->bt_helpm,
+        FCompanion->Channel(), *FMenu, *FAnimation, FSettings, *FSound);
 }
 
 void TLumoForm::ConnectCommands()
@@ -255,6 +260,12 @@ bool TLumoForm::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate && FActivationMark == 0)
         FormActivate();
     return QWidget::event(event);
+}
+
+// The keys that reach the window itself; the controls see theirs first.
+void TLumoForm::keyPressEvent(QKeyEvent *event)
+{
+    FHelp->FormKeyDown(event);
 }
 
 void TLumoForm::customEvent(QEvent *event)

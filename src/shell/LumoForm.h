@@ -21,6 +21,7 @@ class CreatureWiring;
 class CompanionWiring;
 class GameSounds;
 class GradientPanel;
+class HelpWiring;
 class HighScoreWiring;
 class HoverReporter;
 class MenuController;
@@ -50,6 +51,7 @@ protected:
     bool event(QEvent *event) override;
     void customEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Tests reach the components and parts through TLumoFormTestAccess
@@ -112,6 +114,7 @@ private:
     std::unique_ptr<SettingsWiring> FSettingsWiring;
     std::unique_ptr<SoundWiring> FSound;
     std::unique_ptr<TitleMarquee> FMarquee;
+    std::unique_ptr<HelpWiring> FHelp;
 };
 
 } // namespace lumo

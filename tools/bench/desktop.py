@@ -10,7 +10,8 @@ configuration, and prints medians of:
     and context switches per second summed over all of the program's threads.
 
 Configurations: animation and music off ("quiet"), animation on ("animation"),
-music on ("music"). Every run has a private PulseAudio server with a null sink
+music on ("music"), and "help": quiet with the help open (F1), its credits
+roll stepping every 35 ms through the idle span. Every run has a private PulseAudio server with a null sink
 (as a desktop has a sound server), unless --no-sound is given. A reference
 program (xclock, when installed) is measured the same way for comparison.
 
@@ -18,7 +19,7 @@ It measures and asserts nothing. Needs Xvfb, openbox, xdotool and x11-utils
 (all installed by the test command), pulseaudio for the sound server.
 
   tools/bench/desktop.py [--binary build/release/Lumo] [--runs 3] [--idle 30]
-                         [--settle 8] [--configs quiet,animation,music]
+                         [--settle 8] [--configs quiet,animation,music,help]
                          [--no-sound] [--no-reference]
 """
 
@@ -40,7 +41,10 @@ CONFIGS = {
     "quiet": (1, 0, 0),
     "animation": (1, 1, 0),
     "music": (1, 0, 1),
+    "help": (1, 0, 0),
 }
+# Configurations measured with the help's about box open.
+WITH_HELP = {"help"}
 
 
 def cpu_ticks(pid):
@@ -194,6 +198,19 @@ class Desktop:
         shutil.rmtree(self.tmp, ignore_errors=True)
 
 
+def open_help(main_window, pid, env):
+    """F1 on the active main window; returns once the about box is shown."""
+    run_quiet(["xdotool", "windowactivate", "--sync", main_window], env)
+    run_quiet(["xdotool", "key", "F1"], env)
+    deadline = time.monotonic() + 10
+    while time.monotonic() < deadline:
+        for wid, _, _ in windows_of(pid, env):
+            if run_quiet(["xdotool", "getwindowname", wid], env).startswith("Informationen zu"):
+                return
+        time.sleep(0.05)
+    raise RuntimeError("F1 opened no about box within 10 s")
+
+
 def idle_cost(pid, xpid, span):
     t0, c0, x0 = cpu_ticks(pid), context_switches(pid), cpu_ticks(xpid)
     start = time.monotonic()
@@ -243,13 +260,17 @@ def measure_lumo(binary, config, args):
             now = time.monotonic()
             if wins and first is None:
                 first = now - start
-            if any(w == 792 and h == 541 for _, w, h in wins):
-                main = now - start
+            for wid, w, h in wins:
+                if w == 792 and h == 541:
+                    main, main_window = now - start, wid
             time.sleep(0.01)
         if main is None:
             raise RuntimeError("no main window within 60 s")
         time.sleep(args.settle)
         rss, hwm = memory_kib(proc.pid)
+        if config in WITH_HELP:
+            open_help(main_window, proc.pid, desk.env)
+            time.sleep(1)
         result = {"first": first * 1000, "main": main * 1000, "rss": rss / 1024, "hwm": hwm / 1024,
                   "sound": desk.sound, "scrolls": title_scrolls(desk.env, proc.pid)}
         result.update(idle_cost(proc.pid, desk.xvfb.pid, args.idle))
