@@ -13,6 +13,10 @@
 #include "shell/TScrollingText.h"
 #include "shell/TitleBar.h"
 #include "sound/ToneOutput.h"
+#include "timing/Bee.h"
+#include "timing/CreatureAnimation.h"
+#include "timing/Hare.h"
+#include "timing/Ladybird.h"
 #include "timing/TCKMultimediaTimer.h"
 
 #include <QAbstractButton>
@@ -77,7 +81,26 @@ struct DuringHelp {
     bool clickHook = true;
     bool hints = true;
     bool menuShown = true;
+    bool creaturesShown = true;
+    bool creaturesTicking = true;
 };
+
+// Whether any creature is on the table, and whether any of their timers runs.
+bool CreaturesShown(CreatureAnimation &c)
+{
+    for (QWidget *picture : c.Pictures())
+        if (picture->isVisibleTo(picture->parentWidget()))
+            return true;
+    return false;
+}
+
+bool CreaturesTicking(CreatureAnimation &c)
+{
+    for (TCKMultimediaTimer *t : {c.Biene().t_biene, c.Biene().t_ani, c.Kaefer().t_kaefer, c.Hase().t_hase})
+        if (t->Enabled())
+            return true;
+    return false;
+}
 
 // Watches for about boxes: records the state once one is open and its roll
 // runs, then closes it with Escape, as the user would.
@@ -110,6 +133,8 @@ private:
         seen.clickHook = Parts(FForm).Sound().ClickHook().Installed();
         seen.hints = Parts(FForm).Companion().Channel().IsAttached();
         seen.menuShown = Parts(FForm).Menu().MenuShown();
+        seen.creaturesShown = CreaturesShown(Parts(FForm).Creatures());
+        seen.creaturesTicking = CreaturesTicking(Parts(FForm).Creatures());
         if (FWhileOpen)
             FWhileOpen(box);
         QTest::keyClick(box, Qt::Key_Escape);
@@ -215,7 +240,11 @@ private slots:
         QFETCH(bool, animation);
         HintChannel &channel = Parts(*form).Companion().Channel();
         channel.SetAttached(hints);
-        Parts(*form).FAnimationOn = animation;
+        // Through the window's own switch, so the creatures really run.
+        CreatureAnimation &creatures = Parts(*form).Creatures();
+        creatures.SetAnimation(animation ? 1 : 0);
+        QCOMPARE(CreaturesShown(creatures), animation);
+        QCOMPARE(CreaturesTicking(creatures), animation);
         Parts(*form).bt_menueClick();
         QVERIFY(Parts(*form).Menu().MenuShown());
 
@@ -227,9 +256,13 @@ private slots:
         QVERIFY(!watcher.seen.animation);
         QVERIFY(!watcher.seen.clickHook);
         QVERIFY(!watcher.seen.hints);
+        QVERIFY(!watcher.seen.creaturesShown);
+        QVERIFY(!watcher.seen.creaturesTicking);
 
         QCOMPARE(channel.IsAttached(), hints);
         QCOMPARE(Parts(*form).FAnimationOn, animation);
+        QCOMPARE(CreaturesShown(creatures), animation);
+        QCOMPARE(CreaturesTicking(creatures), animation);
         QVERIFY(Parts(*form).Sound().ClickHook().Installed());
     }
 
