@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QWidget>
+#include <QWindow>
 
 #include <unistd.h>
 
@@ -147,7 +148,14 @@ bool BringToForeground(QWidget *window)
     if (!window)
         return false;
     QWidget *top = window->window();
-    if (top->isMinimized()) {
+    // The title writer stops the main window's property events, so Qt may not
+    // have seen the window manager iconify it: an unexposed window counts as
+    // minimized, and is marked so first, since only leaving the minimized
+    // state maps the window again.
+    const QWindow *handle = top->windowHandle();
+    if (top->isMinimized() || (top->isVisible() && handle && !handle->isExposed())) {
+        if (!top->isMinimized())
+            top->setWindowState(top->windowState() | Qt::WindowMinimized);
         top->setWindowState(top->windowState() & ~Qt::WindowMinimized);
         top->show();
     }
