@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xdotool x11-utils imagemagick
   pulseaudio pulseaudio-utils python3 sox
+  xdg-utils openssl
 )
 
 missing=()
