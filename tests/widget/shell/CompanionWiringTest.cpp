@@ -1,5 +1,6 @@
 // The companion as wired into the real main window: the hint balloon beside
 // the logo, the tip on the board, the engine's question dialog.
+#include "LumoAddresses.h"
 #include "MainWindowFixture.h"
 #include "companion/AnimatedPicture.h"
 #include "companion/TBalloon.h"
@@ -100,7 +101,11 @@ private slots:
         QCOMPARE(logo->FrameCount(), 3);
         const QPixmap frame = logo->CurrentPixmap();
         QCOMPARE((QSizeF(frame.size()) / frame.devicePixelRatio()).toSize(), QSize(23, 32));
-        QCOMPARE(logo->toolTip(), QStringLiteral("http://www.vemu.de"));
+        // The build's web site, never a third party's; by default under the
+        // reserved example domain, over HTTPS.
+        QCOMPARE(logo->toolTip(), QStringLiteral(LUMO_WEB_SITE));
+        QVERIFY(logo->toolTip().startsWith(QStringLiteral("https://")));
+        QVERIFY(!logo->toolTip().contains(QStringLiteral("vemu.de")));
     }
 
     void sameHintTwiceOpensOneBalloonBesideTheLogo()
