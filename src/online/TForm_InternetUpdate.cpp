@@ -90,6 +90,9 @@ TForm_InternetUpdate::TForm_InternetUpdate(UpdateSource source, ConnectionCheck 
     lb_update->setFont(LookFonts::Dialog(8, true));
     lb_update->setAttribute(Qt::WA_TransparentForMouseEvents);
     lb_update->setText(QStringLiteral("Internetupdate"));
+    QPalette palette = lb_update->palette();
+    palette.setColor(QPalette::WindowText, kStatusColor);
+    lb_update->setPalette(palette);
 
     QRect area;
     if (mainWindow && mainWindow->isActiveWindow()) {
