@@ -3,6 +3,7 @@
 #include "LumoVersion.h"
 #include "common/FileHelpers.h"
 #include "common/ScreenCursor.h"
+#include "companion/AnimatedPicture.h"
 #include "engine/ClockSeededRandom.h"
 #include "engine/Game.h"
 #include "engine/SteadyMonotonicClock.h"
@@ -19,6 +20,7 @@
 #include "shell/MenuController.h"
 #include "shell/MenuPanel.h"
 #include "shell/MusicBar.h"
+#include "shell/OnlineWiring.h"
 #include "shell/PointerTracker.h"
 #include "shell/QtGameHost.h"
 #include "shell/SettingsWiring.h"
@@ -202,6 +204,10 @@ void TLumoForm::CreateParts()
     // The help (bt_help, bt_helpm, F1) and the music key U.
     FHelp = std::make_unique<HelpWiring>(*panel_menue->bt_help, *p_menue->bt_helpm,
         FCompanion->Channel(), *FMenu, *FAnimation, FSettings, *FSound);
+    // The update (title-bar button and menu entry), the mail to the author,
+    // the web site behind the logo.
+    FOnline = std::make_unique<OnlineWiring>(*this, *panel_menue->btn_InternetUpdate, *p_menue->bt_download,
+        *p_menue->bt_mail, *panel_menue->i_logo, *FMenu);
 }
 
 void TLumoForm::ConnectCommands()
@@ -294,6 +300,7 @@ void TLumoForm::DeferredStart()
 
     FSound->PrepareMusic(QString::fromStdString(TempFolderPath()) + QStringLiteral("~LUMO.TMP"));
     FSettingsWiring->ReadSettings();
+    FOnline->ShowMailEntry();
     FSound->SetMusic(FSettings.FMusicOn);
     FAnimation->SetAnimation(FSettings.FAnimationOn ? 1 : 0);
     FDeferredStartDone = true;

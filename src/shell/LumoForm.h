@@ -27,6 +27,7 @@ class HoverReporter;
 class MenuController;
 class MenuPanel;
 class MusicBar;
+class OnlineWiring;
 class PointerTracker;
 class QtGameHost;
 class SettingsWiring;
@@ -115,6 +116,7 @@ private:
     std::unique_ptr<SoundWiring> FSound;
     std::unique_ptr<TitleMarquee> FMarquee;
     std::unique_ptr<HelpWiring> FHelp;
+    std::unique_ptr<OnlineWiring> FOnline;
 };
 
 } // namespace lumo

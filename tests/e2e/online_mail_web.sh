@@ -57,8 +57,7 @@ message_window() {
 }
 
 end_lumo() {
-  timeout 5 xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1 || true
-  xdotool key --window "$MAIN" alt+F4
+  kill "$E2E_PID"
   e2e_wait_for 10 '! kill -0 $E2E_PID 2>/dev/null' || e2e_fail "the program did not end ($1)"
 }
 

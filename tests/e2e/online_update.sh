@@ -9,6 +9,9 @@
 source "$(dirname "$0")/startup_common.sh"
 
 e2e_private_home
+# The update's files go to the temporary folder; a private one, so leftovers are ours.
+export TMPDIR="$E2E_TMP/tmp"
+mkdir -m 700 "$TMPDIR"
 e2e_display
 command -v import >/dev/null || e2e_fail "ImageMagick's import is not installed"
 command -v python3 >/dev/null || e2e_fail "python3 is not installed"
@@ -28,9 +31,9 @@ mkdir -p "$SERVED/downloads/Spiele"
 printf '[VEMU]\r\nVersion=26470\r\nNewVersion=26.4.7.0\r\n' >"$SERVED/downloads/Spiele/lumo.ini"
 {
   printf '#!/bin/sh\necho "$0" > "%s"\nexit 0\n' "$MARKER"
-  for i in $(seq 1 600); do printf '# padding line %04d of the test setup\n' "$i"; done
+  for i in $(seq 1 1200); do printf '# padding line %04d of the test setup\n' "$i"; done
 } >"$SERVED/downloads/Spiele/Lumo"
-printf '{"chunk": 1024, "pause": 0.1}' >"$SERVED/downloads/Spiele/Lumo.behave"
+printf '{"chunk": 1024, "pause": 0.2}' >"$SERVED/downloads/Spiele/Lumo.behave"
 # It ends when this script's end closes the pipe it reads, or after 110 s.
 mkfifo "$E2E_TMP/server.in"
 python3 "$(dirname "$0")/../widget/online/update_server.py" "$SERVED" 110 >"$E2E_TMP/server.out" 2>&1 <"$E2E_TMP/server.in" &
@@ -53,8 +56,11 @@ e2e_wait_for 15 '[ -n "$(e2e_window_sized $E2E_PID "295 155")" ]' || e2e_fail "t
 UPDATE=$(e2e_window_sized "$E2E_PID" "295 155")
 e2e_wait_for 15 'grep -q "Spiele/Lumo$" "$SERVED/requests.log" 2>/dev/null' || e2e_fail "the setup was not asked for"
 sleep 1.5
-read -r UX UY < <(e2e_position_of "$UPDATE")
-import -window root -crop "295x155+$UX+$UY" "$SHOT"
+UX=""
+e2e_wait_for 10 'UPDATE=$(e2e_window_sized $E2E_PID "295 155"); read -r UX UY < <(e2e_position_of "$UPDATE"); [ -n "$UX" ]' \
+  || e2e_fail "the update window has no place on the screen"
+import -window root -crop "295x155+$UX+$UY" "$SHOT" || e2e_fail "no picture of the update window"
+[ -s "$SHOT" ] || e2e_fail "the picture of the update window is empty: $SHOT"
 
 # The question comes once the setup is whole; "j" answers "Ja".
 question() {
