@@ -7,8 +7,14 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev libxcb1-dev
   fonts-dejavu-core fonts-liberation
   libfluidsynth-dev timgm6mb-soundfont
+  # Crash report: code locations through elfutils. Build: libdw-dev; the
+  # program's runtime dependency is libdw1.
+  libdw-dev libdw1
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth openbox xdotool x11-utils imagemagick
+  # Tests only: the crash report test reads the dialog's text through the
+  # clipboard and takes its picture.
+  xclip
   pulseaudio pulseaudio-utils python3 sox
   xdg-utils openssl
 )

@@ -19,6 +19,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
@@ -44,7 +46,7 @@ TForm_Message::TForm_Message(QWidget *parent)
     setWindowTitle(QStringLiteral("Informationen zu %1 Version %2")
                        .arg(QString::fromStdString(ProgramBaseName()), QStringLiteral(LUMO_VERSION)));
 
-    StaticText1 = new QLabel(this);
+    StaticText1 = new QLabel;
     StaticText1->setFont(LookFonts::Dialog(10, true));
     StaticText1->setTextFormat(Qt::PlainText);
     StaticText1->setAutoFillBackground(true);
@@ -53,6 +55,18 @@ TForm_Message::TForm_Message(QWidget *parent)
     textPalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
     StaticText1->setPalette(textPalette);
     StaticText1->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The text can be selected and copied, so a long message such as the
+    // crash report can be passed on.
+    StaticText1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // A text taller or wider than the screen scrolls instead of pushing the
+    // close button off the screen.
+    FTextScroll = new QScrollArea(this);
+    FTextScroll->setFrameShape(QFrame::NoFrame);
+    FTextScroll->setWidgetResizable(true);
+    FTextScroll->setFocusPolicy(Qt::NoFocus);
+    FTextScroll->viewport()->setAutoFillBackground(true);
+    FTextScroll->viewport()->setPalette(textPalette);
+    FTextScroll->setWidget(StaticText1);
 
     PopupMenu = new QMenu(this);
     MenuPainter::Apply(PopupMenu);
@@ -110,7 +124,9 @@ void TForm_Message::Prepare(const QString &text, std::uint16_t buttons, const QS
     for (const std::string &line : SplitMessageLines(text.toStdString()))
         widest = std::max(widest, textMetrics.horizontalAdvance(QString::fromStdString(line)));
     const int trimmedLines = static_cast<int>(SplitMessageLines(Trim(text).toStdString()).size());
-    const MessageLayout layout = LayoutMessage(widest, LineHeight(), trimmedLines, buttons);
+    const QRect screen = AvailableArea();
+    MessageLayout layout = LayoutMessage(std::min(widest, screen.width() - 40), LineHeight(), trimmedLines, buttons);
+    layout.height = std::min(layout.height, screen.height());
 
     FDisplayed = QString::fromStdString(MessageDisplayText(text.toStdString(), prefix.toStdString()));
     StaticText1->setText(ForDisplay(FDisplayed));
@@ -119,7 +135,7 @@ void TForm_Message::Prepare(const QString &text, std::uint16_t buttons, const QS
     setFixedSize(layout.width, layout.height);
     const int inner = layout.width - 2 * kMessageBorder;
     const int barTop = layout.height - kMessageBorder - kMessageBarHeight;
-    StaticText1->setGeometry(kMessageBorder, kMessageBorder, inner, barTop - kMessageBorder);
+    FTextScroll->setGeometry(kMessageBorder, kMessageBorder, inner, barTop - kMessageBorder);
     PanBottom->setGeometry(kMessageBorder, barTop, inner, kMessageBarHeight);
 
     btn_ok->setVisible(layout.showClose);
@@ -128,6 +144,16 @@ void TForm_Message::Prepare(const QString &text, std::uint16_t buttons, const QS
     btn_ok->setGeometry(layout.closeLeft, kMessageButtonTop, kMessageButtonWidth, kMessageButtonHeight);
     btn_no->setGeometry(layout.noLeft, kMessageButtonTop, kMessageButtonWidth, kMessageButtonHeight);
     btn_yes->setGeometry(layout.yesLeft, kMessageButtonTop, kMessageButtonWidth, kMessageButtonHeight);
+}
+
+QRect TForm_Message::AvailableArea() const
+{
+    const QWidget *main = DialogMainWindow();
+    const QScreen *screen = main ? main->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    // Without a screen nothing limits the size.
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1 << 20, 1 << 20);
 }
 
 void TForm_Message::showEvent(QShowEvent *event)

@@ -10,6 +10,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QScrollArea;
 
 namespace lumo {
 
@@ -52,7 +53,10 @@ protected:
 
 private:
     GlassButton *MakeButton(const QString &caption);
+    // The screen area the dialog may cover: where the main window is.
+    QRect AvailableArea() const;
 
+    QScrollArea *FTextScroll;
     QLabel *StaticText1;
     GradientPanel *PanBottom;
     GlassButton *btn_ok;

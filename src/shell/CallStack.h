@@ -8,7 +8,8 @@
 namespace lumo {
 
 struct StackFrame {
-    // The frame's canonical frame address: its record on the stack.
+    // Where the frame's record lies on the stack: its stack pointer at the
+    // point where it goes on (the unwinder's frame address). Callers lie higher.
     std::uintptr_t frameAddress = 0;
     // Where the frame goes on: a return address, or for the frame a signal
     // interrupted the exact address of the interrupted instruction.

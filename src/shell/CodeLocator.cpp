@@ -120,6 +120,10 @@ std::vector<CodeLocation> CodeLocator::Locate(std::uintptr_t address, bool after
     GElf_Sym symbol;
     const char *symbolName = dwfl_module_addrinfo(module, pc, &offset, &symbol, nullptr, nullptr, nullptr);
     outer.procedure = Demangled(symbolName);
+    // Optimised copies of a function carry suffixes such as " [clone .cold]":
+    // the report names the function as written.
+    if (const std::size_t clone = outer.procedure.find(" [clone "); clone != std::string::npos)
+        outer.procedure.erase(clone);
 
     Dwarf_Addr bias = 0;
     Dwarf_Die *cu = dwfl_module_addrdie(module, pc, &bias);

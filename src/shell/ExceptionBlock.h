@@ -19,7 +19,7 @@ enum class ExceptFrameKind { efkUnknown, efkFinally, efkAnyException, efkOnExcep
 const char *ExceptFrameKindName(ExceptFrameKind kind);
 
 struct ExceptFrame {
-    // The frame's record on the stack (its canonical frame address).
+    // The frame's record on the stack.
     std::uintptr_t frameAddress = 0;
     ExceptFrameKind kind = ExceptFrameKind::efkUnknown;
     // For efkOnException: one of its handled classes is the exception's class

@@ -79,11 +79,13 @@ void CopyText(char *target, std::size_t size, const char *text)
 // Appends to a fixed buffer with async-signal-safe code only.
 class BlockWriter {
 public:
-    BlockWriter(char *buffer, std::size_t size) : FBuffer(buffer), FSize(size) {}
+    // The buffer always holds a terminated string.
+    BlockWriter(char *buffer, std::size_t size) : FBuffer(buffer), FSize(size) { FBuffer[0] = '\0'; }
     BlockWriter &Text(const char *text)
     {
         for (; text && *text && FLength + 1 < FSize; ++text)
             FBuffer[FLength++] = *text;
+        FBuffer[FLength] = '\0';
         return *this;
     }
     BlockWriter &Pointer(std::uintptr_t value)

@@ -31,7 +31,8 @@ public:
     // takes every exception from the frames below.
     static std::uintptr_t DispatchFrame();
 
-    // The program ends with a failure status after a crash report.
+    // The program ends with this status after a crash report.
+    static constexpr int kCrashExitStatus = 3;
     static void NoteCrashReported();
     static bool CrashReported();
 };

@@ -37,6 +37,8 @@ std::vector<ExceptFrame> FramesFrom(CodeLocator &locator, const std::vector<Stac
         first = stack.begin();
     std::vector<ExceptFrame> frames;
     for (auto it = first; it != stack.end(); ++it) {
+        if (outermostFrame != 0 && it->frameAddress > outermostFrame)
+            break;
         for (const CodeLocation &location : locator.Locate(it->codeAddress, !it->interrupted)) {
             ExceptFrame frame;
             frame.frameAddress = it->frameAddress;
@@ -44,8 +46,6 @@ std::vector<ExceptFrame> FramesFrom(CodeLocator &locator, const std::vector<Stac
             frame.location = location;
             frames.push_back(frame);
         }
-        if (outermostFrame != 0 && it->frameAddress > outermostFrame)
-            break;
     }
     return frames;
 }

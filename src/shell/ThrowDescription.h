@@ -20,9 +20,9 @@ std::string TypeName(const std::type_info &type);
 std::optional<std::string> ExceptionMessage(void *object, const std::type_info &type);
 
 // The frames from the throwing function outward; the frames before it (the
-// logger's own, the throw hook's) are left out. A frame whose record lies
-// above outermostFrame (when not 0) is the last listed: there the
-// application's handler takes every exception. Each inlined function becomes
+// logger's own, the throw hook's) are left out. When outermostFrame is not 0,
+// the frames whose record lies above it are left out too: they belong to the
+// event loop around the application's handler, which takes every exception. Each inlined function becomes
 // a frame entry of its own, at the same addresses.
 std::vector<ExceptFrame> FramesFrom(CodeLocator &locator, const std::vector<StackFrame> &stack,
                                     std::uintptr_t throwAddress, std::uintptr_t outermostFrame);

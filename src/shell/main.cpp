@@ -2,6 +2,7 @@
 // helper bird's greeting while the main window is built, and the event loop.
 #include "companion/TForm_Vogel.h"
 #include "common/EventHelpers.h"
+#include "shell/LumoApplication.h"
 #include "shell/LumoForm.h"
 #include "common/QtTextHelpers.h"
 #include "shell/SingleInstance.h"
@@ -76,7 +77,7 @@ int main(int argc, char *argv[])
     if (!lumo::DisplayAvailable())
         return RunWithoutDisplay(argc, argv);
 
-    QApplication app(argc, argv);
+    lumo::LumoApplication app(argc, argv);
     const QString startupError = lumo::StartupError();
 
     // One instance per user: a later start, even one that would be refused
@@ -108,5 +109,6 @@ int main(int argc, char *argv[])
     form->show();
     const int result = app.exec();
     instance.SetActivationHandler({});
-    return result;
+    // After a crash report the window closed like any other, but the run failed.
+    return lumo::LumoApplication::CrashReported() ? lumo::LumoApplication::kCrashExitStatus : result;
 }

@@ -167,9 +167,9 @@ TEST_F(ThrowLog, FramesStartAtTheThrowerAndGoOutward)
             << "the logger's own frames are left out";
     }
 
-    // A frame record at or below the limit ends the list after it.
+    // Frames whose record lies above the limit are left out.
     const std::vector<ExceptFrame> cut
-        = FramesFrom(locator, gSeen[0].stack, gSeen[0].throwAddress, frames[1].frameAddress - 1);
+        = FramesFrom(locator, gSeen[0].stack, gSeen[0].throwAddress, frames[1].frameAddress);
     ASSERT_EQ(cut.size(), 2u);
     EXPECT_EQ(cut[1].frameAddress, frames[1].frameAddress);
 }

@@ -9,8 +9,12 @@
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -122,7 +126,8 @@ private slots:
 
     void longerTextsGrowTheWindow()
     {
-        const QString line = QString(80, QLatin1Char('W'));
+        // Wide, but narrower than the test screen: wider texts are held to the screen.
+        const QString line = QString(50, QLatin1Char('W'));
         Seen s;
         OnDialog([&](TForm_Message *d) {
             s = Look(d);
@@ -136,6 +141,38 @@ private slots:
         QCOMPARE(s.size.width(), bold.horizontalAdvance(line) + 40);
         QCOMPARE(s.size.height(), s.lineHeight * 6 + 30);
         QCOMPARE(s.close.left(), (s.size.width() - 80) / 2);
+    }
+
+    void textTallerThanTheScreenScrollsAndCanBeCopied()
+    {
+        QStringList lines;
+        for (int i = 1; i <= 400; ++i)
+            lines << QStringLiteral("Zeile %1 eines sehr langen Berichts").arg(i);
+        const QString text = lines.join(QStringLiteral("\r\n"));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        Seen s;
+        QRect closeOnScreen;
+        bool scrolls = false;
+        QString copied;
+        OnDialog([&](TForm_Message *d) {
+            s = Look(d);
+            closeOnScreen = QRect(d->CloseButton()->mapToGlobal(QPoint(0, 0)), d->CloseButton()->size());
+            auto *area = d->findChild<QScrollArea *>();
+            scrolls = area && area->verticalScrollBar()->maximum() > 0;
+            d->TextArea()->setFocus();
+            QTest::keyClick(d->TextArea(), Qt::Key_A, Qt::ControlModifier);
+            // Lines of a selection are separated by paragraph separators.
+            copied = d->TextArea()->selectedText().replace(QChar(0x2029), QLatin1Char('\n'));
+            d->CloseButton()->click();
+        });
+        ShowInfo(text);
+        QVERIFY2(s.lineHeight * 403 + 30 > screen.height(), "the text must be taller than the screen");
+        QCOMPARE(s.size.height(), screen.height());
+        QVERIFY(s.size.width() <= screen.width());
+        QVERIFY2(screen.contains(closeOnScreen), "the close button stays on the screen");
+        QVERIFY(s.closeVisible);
+        QVERIFY(scrolls);
+        QCOMPARE(copied.trimmed(), QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
 
     void questionHasYesAndNoAtTheRightEnd()
