@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <stdexcept>
+#include <string>
 
 namespace lumo {
 
@@ -23,14 +24,14 @@ std::mutex &PendingLock()
     return lock;
 }
 
-__attribute__((noinline)) void Fault(const std::string &handler, TestFault::Action action)
+__attribute__((noinline)) void Fault(const char *handler, TestFault::Action action)
 {
     switch (action) {
     case TestFault::Action::Throw:
-        throw std::runtime_error("Testfehler in " + handler);
+        throw std::runtime_error(std::string("Testfehler in ") + handler);
     case TestFault::Action::Catch:
         try {
-            throw std::runtime_error("Abgefangener Testfehler in " + handler);
+            throw std::runtime_error(std::string("Abgefangener Testfehler in ") + handler);
         } catch (const std::runtime_error &) {
             // Handled here: it only leaves its trace in the crash log.
         }
