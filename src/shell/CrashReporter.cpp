@@ -27,7 +27,10 @@ CrashReporter::CrashReporter(CrashHost &host, std::string reportPath, std::strin
     SetThrowObserver(&CrashReporter::OnThrow, this);
     LumoApplication::SetUnhandledExceptionHandler(
         [this](QObject *sender, std::exception_ptr error) { ReportCrash(sender, std::move(error)); });
+#if !defined(__SANITIZE_ADDRESS__)
+    // A sanitizer build keeps its own report of a fault, which says more.
     FatalSignalReport::Install(FReportPath, FFallbackPath);
+#endif
 }
 
 CrashReporter::~CrashReporter()

@@ -1,8 +1,12 @@
 #include "shell/FatalSignalReport.h"
 
+#include "common/FileHelpers.h"
 #include "shell/CallStack.h"
+#include "shell/CodeLocator.h"
+#include "shell/CrashReportText.h"
 #include "shell/ThrowDescription.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -12,6 +16,7 @@
 #include <fcntl.h>
 #include <link.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <ucontext.h>
 #include <unistd.h>
 
@@ -67,6 +72,13 @@ constexpr std::size_t kAltStackSize = 256 * 1024;
 // The fatal block is put together here, outside the heap.
 char gBlock[96 * 1024];
 StackFrame gFrames[kMaxFrames];
+std::size_t gFirstFrame = 0;
+std::size_t gFrameCount = 0;
+std::uintptr_t gFaultAt = 0;
+char gMessage[1400];
+const char *gWrittenPath = nullptr;
+// How long the names of a fault's frames may take before the plain report stands.
+constexpr unsigned kNamingSeconds = 10;
 
 void CopyText(char *target, std::size_t size, const char *text)
 {
@@ -261,18 +273,20 @@ int OpenReport()
 {
     const int flags = O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
     int fd = gReportPath[0] ? open(gReportPath, flags, 0644) : -1;
+    gWrittenPath = gReportPath;
     if (fd < 0 && gFallbackPath[0]) {
         MakeFolderOf(gFallbackPath);
         fd = open(gFallbackPath, flags, 0644);
+        gWrittenPath = gFallbackPath;
     }
     return fd;
 }
 
-void WriteSignalReport(int signal, const siginfo_t *info, const void *context)
+bool WriteSignalReport(int signal, const siginfo_t *info, const void *context)
 {
     const std::uintptr_t at = InterruptedAddress(context);
-    char messageText[1400];
-    BlockWriter text(messageText, sizeof messageText);
+    char *messageText = gMessage;
+    BlockWriter text(messageText, sizeof gMessage);
     SignalMessage(text, signal, info);
 
     BlockWriter block(gBlock, sizeof gBlock);
@@ -286,6 +300,9 @@ void WriteSignalReport(int signal, const siginfo_t *info, const void *context)
         ++first;
     if (first == count)
         first = 0;
+    gFaultAt = at;
+    gFirstFrame = first;
+    gFrameCount = count;
     for (std::size_t i = first; i < count; ++i) {
         block.Text("    Frame at ").Pointer(gFrames[i].frameAddress).Text(" (type: efkUnknown)\r\n");
         block.Text("      Code at ").Pointer(gFrames[i].codeAddress).Text("\r\n");
@@ -296,7 +313,7 @@ void WriteSignalReport(int signal, const siginfo_t *info, const void *context)
 
     const int fd = OpenReport();
     if (fd < 0)
-        return;
+        return false;
     static const char kHead[] = "Es ist ein unerwarteter Fehler aufgetreten.\r\nFehlermeldung: \"";
     static const char kTail[] = "\r\nBitte informieren Sie den Autor!\r\nDas Programm wird beendet.\r\n";
     bool ok = WriteAll(fd, kHead, sizeof kHead - 1);
@@ -306,15 +323,51 @@ void WriteSignalReport(int signal, const siginfo_t *info, const void *context)
     if (ok && log && logLength > 0)
         ok = WriteAll(fd, log->data, logLength <= log->capacity ? logLength : log->capacity);
     ok = ok && WriteAll(fd, block.Data(), block.Length());
-    if (ok)
-        WriteAll(fd, kTail, sizeof kTail - 1);
+    ok = ok && WriteAll(fd, kTail, sizeof kTail - 1);
     close(fd);
+    return ok;
+}
+
+// Runs in a child process of the faulting one: the report again, with the
+// functions, files and lines of the frames. Looking them up allocates and
+// reads files, which the signal handler itself must not do; a child that
+// hangs on a lock another thread held at the fault is ended by its alarm,
+// one that fails leaves the plain report as it is.
+void NameTheFrames(int signal)
+{
+    CodeLocator locator;
+    RaisedException raised;
+    raised.className = SignalName(signal);
+    raised.message = std::string(gMessage);
+    raised.byOs = true;
+    raised.at = locator.Locate(gFaultAt, false).front();
+    const std::vector<StackFrame> stack(gFrames + gFirstFrame, gFrames + gFrameCount);
+    raised.frames = FramesFrom(locator, stack, gFaultAt, 0);
+    std::string log;
+    const LogBuffer *buffer = gLog.load(std::memory_order_acquire);
+    if (buffer)
+        log.assign(buffer->data, std::min(gLogLength.load(std::memory_order_acquire), buffer->capacity));
+    for (const std::string &line : ExceptionBlockLines(raised))
+        log += line + "\r\n";
+    const std::string temporary = std::string(gWrittenPath) + ".tmp";
+    if (WriteTextFile(temporary, ComposeCrashReport(*raised.message, log)))
+        rename(temporary.c_str(), gWrittenPath);
+    else
+        unlink(temporary.c_str());
 }
 
 void OnFatalSignal(int signal, siginfo_t *info, void *context)
 {
-    if (!gHandling.exchange(true) && !gReported.load())
-        WriteSignalReport(signal, info, context);
+    if (!gHandling.exchange(true) && !gReported.load() && WriteSignalReport(signal, info, context)) {
+        const pid_t child = _Fork();
+        if (child == 0) {
+            alarm(kNamingSeconds);
+            NameTheFrames(signal);
+            _exit(0);
+        }
+        while (child > 0 && waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
     // The default action ends the process with this signal once the handler
     // returns: the signal stays blocked until then.
     struct sigaction fallback {};

@@ -4,8 +4,10 @@
 // abort (also the one std::terminate ends in). The signal handler may only
 // make async-signal-safe calls, so everything it needs is prepared before:
 // the file names, the log text in a buffer of its own, a table of the loaded
-// modules, a stack of its own. It writes the report, then lets the signal end
-// the process with its usual status. Qt-free.
+// modules, a stack of its own. It writes the report with the frames' addresses
+// and modules; a child process then writes it again with their functions,
+// files and lines (bounded by an alarm; the first report stands if that
+// fails). Then the signal ends the process with its usual status. Qt-free.
 
 #include <string>
 

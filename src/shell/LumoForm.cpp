@@ -11,6 +11,7 @@
 #include "persistence/SettingsPanel.h"
 #include "shell/CaptionText.h"
 #include "shell/CompanionWiring.h"
+#include "shell/CrashWiring.h"
 #include "shell/CreatureWiring.h"
 #include "shell/DesktopKeeper.h"
 #include "shell/GameSounds.h"
@@ -25,6 +26,7 @@
 #include "shell/QtGameHost.h"
 #include "shell/SettingsWiring.h"
 #include "shell/SoundWiring.h"
+#include "shell/TestFault.h"
 #include "shell/TestPosition.h"
 #include "shell/TitleBar.h"
 #include "shell/TitleMarquee.h"
@@ -140,6 +142,8 @@ void TLumoForm::BuildFrame()
 // part that owns it as a signal, connected right where that part is made.
 void TLumoForm::CreateParts()
 {
+    FCrash = std::make_unique<CrashWiring>(*kopf_timer, *this);
+
     // Application-wide watchers: where the pointer is; no Qt tooltips.
     FPointer = std::make_unique<PointerTracker>();
     FToolTips = std::make_unique<ToolTipBlocker>();
@@ -310,6 +314,8 @@ void TLumoForm::kopf_timerTimer()
 {
     if (FActivationMark == 0)
         return;
+    // Only the crash report's end-to-end test sets faults here.
+    TestFault::At("kopf_timerTimer");
     FMarquee->Tick();
     FSound->CheckSoundDevices();
     Game &game = FHost->Engine();

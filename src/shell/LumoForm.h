@@ -19,6 +19,7 @@ class ClockSeededRandom;
 class CreatureAnimation;
 class CreatureWiring;
 class CompanionWiring;
+class CrashWiring;
 class GameSounds;
 class GradientPanel;
 class HelpWiring;
@@ -97,6 +98,9 @@ private:
     bool FDeferredStartDone = false;
 
     // --- Parts, made in CreateParts; each gets what it needs there ------------
+    // The crash report comes first and goes last: it logs every exception of
+    // the window's life.
+    std::unique_ptr<CrashWiring> FCrash;
     std::unique_ptr<PointerTracker> FPointer;
     std::unique_ptr<ToolTipBlocker> FToolTips;
     std::unique_ptr<GameSounds> FSounds;
