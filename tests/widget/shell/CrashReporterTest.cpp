@@ -214,6 +214,21 @@ private slots:
         QVERIFY(!host.shown.isEmpty());
     }
 
+    void reportThatCannotBeWrittenAnywhereIsStillShownAndEndsTheProgram()
+    {
+        FakeHost host;
+        Failing target;
+        target.how = Failing::How::Runtime;
+        QVERIFY(WriteTextFile(FReport, "kein Ordner"));
+        CrashReporter reporter(host, FReport + "/Lumo.ERR", FReport + "/data/Lumo.ERR");
+        Send(target);
+        const std::vector<std::string> calls = {"StopTick", "ShowReport", "CloseWithoutSaving"};
+        QCOMPARE(host.calls, calls);
+        QVERIFY(host.shown.startsWith(QStringLiteral("Es ist ein unerwarteter Fehler aufgetreten.\r\n")));
+        QVERIFY(reporter.Reported());
+        QCOMPARE(ReadTextFile(FReport), std::string("kein Ordner\r\n"));
+    }
+
     void nothingIsLoggedOutsideTheReportersLife()
     {
         FakeHost host;
