@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <memory>
 
 namespace lumo {
@@ -69,7 +70,11 @@ std::string ReportedUnitName(const char *file, const char *compilationFolder)
     if (!file || !*file)
         return {};
     std::filesystem::path path(file);
-    if (path.is_relative() && compilationFolder && *compilationFolder)
+    // The build maps the source tree to ".", so a name that begins with "./"
+    // already stands relative to the tree; only other relative names (given
+    // relative on the compiler's command line) hang from the compilation folder.
+    const bool fromTree = std::string_view(file).rfind("./", 0) == 0;
+    if (path.is_relative() && !fromTree && compilationFolder && *compilationFolder)
         path = std::filesystem::path(compilationFolder) / path;
     path = path.lexically_normal();
     std::string name = path.string();

@@ -213,6 +213,7 @@ TEST(CodeLocatorNames, UnitNamesAreRelativeToTheSourceTree)
     EXPECT_EQ(ReportedUnitName("./build/release/../../src/shell/LumoForm.cpp"), "src/shell/LumoForm.cpp");
     EXPECT_EQ(ReportedUnitName("/usr/include/c++/12/bits/stl_vector.h"), "/usr/include/c++/12/bits/stl_vector.h");
     EXPECT_EQ(ReportedUnitName("../../src/x.cpp", "./build/release"), "src/x.cpp");
+    EXPECT_EQ(ReportedUnitName("./src/shell/TestFault.cpp", "./build/release"), "src/shell/TestFault.cpp");
     EXPECT_EQ(ReportedUnitName("/abs/y.cpp", "./build/release"), "/abs/y.cpp");
     EXPECT_EQ(ReportedUnitName(nullptr), "");
 }
