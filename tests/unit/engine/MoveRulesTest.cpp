@@ -43,7 +43,8 @@ TEST_F(MoveRulesTest, DropTargetByPointerPositionLevelAndSuit)
         {"König onto empty pile 5 at level 1", 1, Kreuz(13), {548, row1Centre}, 5},
         {"König onto a card at level 1", 1, Karo(13), {68, row1Centre}, 0},
         {"König onto empty pile at level 2", 2, Kreuz(13), {548, row1Centre}, 0},
-        {"Kreuz König is not below the Karo As", 2, Kreuz(13), {188 + 120 * 5, row1Centre + 115}, 0},
+        // Pile 12 holds the Karo As, whose number follows the Kreuz König's.
+        {"Kreuz König is not below the Karo As", 2, Kreuz(13), {PileFrameLeft(12) + 43, PileFrameTop(12) + 55}, 0},
     };
     for (const Case& c : cases) {
         SetPiles({{1, {Kreuz(5), Herz(4)}}, {2, {Pik(4)}}, {3, {Kreuz(2), Kreuz(13)}}, {4, {Karo(13)}},
