@@ -65,7 +65,7 @@ void GameEnd::GameWon()
         c.host.SetApplicationHint(kWonText);
         c.host.RepaintTable();
         c.host.Delay(2);
-        if (c.host.WaveOutputPresent() && c.host.SoundSwitchOn())
+        if (c.SoundOn())
             c.host.PlayApplause();
         c.host.Delay(8);
     }

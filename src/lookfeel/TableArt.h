@@ -1,6 +1,8 @@
 #pragma once
 // Resource paths and logical sizes of the table art (SVG, drawn through SvgArt).
 
+#include "engine/BoardGeometry.h"
+
 #include <QSize>
 
 namespace lumo::TableArt {
@@ -20,7 +22,7 @@ inline constexpr char TitleUpdate[] = ":/table/title_update.svg";
 inline constexpr char TitleMinimize[] = ":/table/title_minimize.svg";
 inline constexpr char TitleClose[] = ":/table/title_close.svg";
 
-inline constexpr QSize FrameSize{86, 110};
+inline constexpr QSize FrameSize{kFrameWidth, kFrameHeight};
 inline constexpr QSize ReshuffleGoSize{78, 76};
 inline constexpr QSize ReshuffleStopSize{79, 76};
 inline constexpr QSize TitleButtonSize{25, 25};

@@ -7,7 +7,7 @@
 #include "shell/PointerTracker.h"
 #include "sound/ToneOutput.h"
 #include "table/Board.h"
-#include "table/PlayingCards.h"
+#include "table/TPlayingCards.h"
 
 #include <QCoreApplication>
 #include <QCursor>

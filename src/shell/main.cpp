@@ -3,7 +3,7 @@
 #include "companion/TForm_Vogel.h"
 #include "common/EventHelpers.h"
 #include "shell/LumoApplication.h"
-#include "shell/LumoForm.h"
+#include "shell/TLumoForm.h"
 #include "common/QtTextHelpers.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupChecks.h"

@@ -6,7 +6,7 @@
 #include "lookfeel/LookFonts.h"
 #include "lookfeel/TableArt.h"
 #include "table/OutlineFrame.h"
-#include "table/PlayingCards.h"
+#include "table/TPlayingCards.h"
 #include "table/TableImage.h"
 
 #include <QLabel>
@@ -89,13 +89,13 @@ void Board::BuildFrames()
     }
     bild_go = new TableImage(this);
     bild_go->setObjectName(QStringLiteral("bild_go"));
-    bild_go->setGeometry(kReshuffleImageLeft, kReshuffleImageTop, 78, 76);
+    bild_go->setGeometry(QRect(QPoint(kReshuffleImageLeft, kReshuffleImageTop), TableArt::ReshuffleGoSize));
     bild_go->SetPicture(QString::fromLatin1(TableArt::ReshuffleGo));
     bild_go->setCursor(Qt::PointingHandCursor);
     bild_go->setToolTip(QStringLiteral("Karten neu mischen"));
     bild_stop = new TableImage(this);
     bild_stop->setObjectName(QStringLiteral("bild_stop"));
-    bild_stop->setGeometry(kReshuffleImageLeft, kReshuffleImageTop, 79, 76);
+    bild_stop->setGeometry(QRect(QPoint(kReshuffleImageLeft, kReshuffleImageTop), TableArt::ReshuffleStopSize));
     bild_stop->SetPicture(QString::fromLatin1(TableArt::ReshuffleStop));
     bild_stop->hide();
 }

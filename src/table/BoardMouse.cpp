@@ -5,7 +5,7 @@
 #include "common/EventHelpers.h"
 #include "common/ScreenCursor.h"
 #include "table/Board.h"
-#include "table/PlayingCards.h"
+#include "table/TPlayingCards.h"
 #include "table/TableImage.h"
 
 #include <QWidget>

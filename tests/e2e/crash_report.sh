@@ -121,7 +121,7 @@ elif mode == 'segv':
     if ('(Module "Lumo", Procedure "lumo::(anonymous namespace)::Fault(char const*, lumo::TestFault::Action)", '
             'Unit "src/shell/TestFault.cpp", Line ') not in fault.split('\n')[1]:
         fail("the fault's place in the program")
-    if 'Procedure "lumo::TLumoForm::kopf_timerTimer()", Unit "src/shell/LumoForm.cpp", Line ' not in fault:
+    if 'Procedure "lumo::TLumoForm::kopf_timerTimer()", Unit "src/shell/TLumoForm.cpp", Line ' not in fault:
         fail("the handler's frame of the fault")
 PY
 }

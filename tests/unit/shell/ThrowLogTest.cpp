@@ -209,8 +209,8 @@ TEST(CodeLocatorNames, UnknownAddressesGiveEmptyFields)
 
 TEST(CodeLocatorNames, UnitNamesAreRelativeToTheSourceTree)
 {
-    EXPECT_EQ(ReportedUnitName("./src/shell/LumoForm.cpp"), "src/shell/LumoForm.cpp");
-    EXPECT_EQ(ReportedUnitName("./build/release/../../src/shell/LumoForm.cpp"), "src/shell/LumoForm.cpp");
+    EXPECT_EQ(ReportedUnitName("./src/shell/TLumoForm.cpp"), "src/shell/TLumoForm.cpp");
+    EXPECT_EQ(ReportedUnitName("./build/release/../../src/shell/TLumoForm.cpp"), "src/shell/TLumoForm.cpp");
     EXPECT_EQ(ReportedUnitName("/usr/include/c++/12/bits/stl_vector.h"), "/usr/include/c++/12/bits/stl_vector.h");
     EXPECT_EQ(ReportedUnitName("../../src/x.cpp", "./build/release"), "src/x.cpp");
     EXPECT_EQ(ReportedUnitName("./src/shell/TestFault.cpp", "./build/release"), "src/shell/TestFault.cpp");

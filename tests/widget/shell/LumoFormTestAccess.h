@@ -6,7 +6,7 @@
 #include "persistence/SettingsPanel.h"
 #include "shell/CompanionWiring.h"
 #include "shell/GameSounds.h"
-#include "shell/LumoForm.h"
+#include "shell/TLumoForm.h"
 #include "shell/QtGameHost.h"
 #include "shell/SettingsWiring.h"
 #include "shell/SoundWiring.h"

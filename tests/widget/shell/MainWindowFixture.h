@@ -5,9 +5,9 @@
 #include "engine/BoardPosition.h"
 #include "engine/Game.h"
 #include "LumoFormTestAccess.h"
-#include "shell/LumoForm.h"
+#include "shell/TLumoForm.h"
 #include "table/Board.h"
-#include "table/PlayingCards.h"
+#include "table/TPlayingCards.h"
 
 #include <QPoint>
 #include <QTest>

@@ -3,7 +3,7 @@
 #include "engine/BoardGeometry.h"
 #include "engine/BoardModel.h"
 #include "table/Board.h"
-#include "table/PlayingCards.h"
+#include "table/TPlayingCards.h"
 #include "table/TableImage.h"
 
 #include <QLabel>

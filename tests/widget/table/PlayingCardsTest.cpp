@@ -1,5 +1,5 @@
 #include "table/CardArt.h"
-#include "table/PlayingCards.h"
+#include "table/TPlayingCards.h"
 
 #include <QEnterEvent>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "shell/LumoForm.h"
+#include "shell/TLumoForm.h"
 
 #include "LumoVersion.h"
 #include "common/FileHelpers.h"

@@ -1,35 +1,14 @@
-#include "table/PlayingCards.h"
+#include "table/TPlayingCards.h"
 
+#include "engine/CardFace.h"
 #include "table/CardArt.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <array>
 
 namespace lumo {
-
-namespace {
-
-const std::array<QString, 4> &SuitWords()
-{
-    static const std::array<QString, 4> words{QStringLiteral("Kreuz"), QStringLiteral("Karo"),
-        QStringLiteral("Herz"), QStringLiteral("Pik")};
-    return words;
-}
-
-const std::array<QString, 13> &ValueWords()
-{
-    static const std::array<QString, 13> words{QStringLiteral("As"), QStringLiteral("Zwei"),
-        QStringLiteral("Drei"), QStringLiteral("Vier"), QStringLiteral("Fünf"),
-        QStringLiteral("Sechs"), QStringLiteral("Sieben"), QStringLiteral("Acht"),
-        QStringLiteral("Neun"), QStringLiteral("Zehn"), QStringLiteral("Bube"),
-        QStringLiteral("Dame"), QStringLiteral("König")};
-    return words;
-}
-
-} // namespace
 
 TPlayingCards::TPlayingCards(QWidget *owner)
     : QWidget(owner)
@@ -49,17 +28,13 @@ void TPlayingCards::SetSpielart(TSpielArt value)
 
 QString TPlayingCards::CardName() const
 {
-    const QString suit = FSuit >= 0 && FSuit <= 3 ? SuitWords()[static_cast<std::size_t>(FSuit)]
-                                                  : QStringLiteral("F");
-    const QString value = FValue >= 1 && FValue <= 13
-        ? ValueWords()[static_cast<std::size_t>(FValue - 1)]
-        : QStringLiteral("F");
-    return suit + QLatin1Char(' ') + value;
+    return QString::fromStdString(CardNameUtf8());
 }
 
 std::string TPlayingCards::CardNameUtf8() const
 {
-    return CardName().toStdString();
+    // The engine names cards for the status texts; the control uses the same words.
+    return SuitName(FSuit) + ' ' + ValueName(FValue);
 }
 
 void TPlayingCards::SetFaceIndex(int value)

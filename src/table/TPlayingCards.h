@@ -17,6 +17,8 @@
 // suppresses native tooltips and shows the hint of the control under the mouse in
 // its own balloon, so Hint()/SetHint() are only storage.
 
+#include "engine/BoardGeometry.h"
+
 #include <QString>
 #include <QPixmap>
 #include <QWidget>
@@ -47,8 +49,8 @@ public:
     using MouseMoveHandler = std::function<void(TPlayingCards *sender, Qt::MouseButtons held,
         Qt::KeyboardModifiers shift, QPoint pos)>;
 
-    static constexpr int CardWidth = 71;
-    static constexpr int CardHeight = 96;
+    static constexpr int CardWidth = kCardWidth;
+    static constexpr int CardHeight = kCardHeight;
 
     explicit TPlayingCards(QWidget *owner = nullptr);
     ~TPlayingCards() override;
