@@ -42,14 +42,12 @@ QSize FlatTextButton::sizeHint() const
 
 void FlatTextButton::enterEvent(QEnterEvent *event)
 {
-    FHover = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
 void FlatTextButton::leaveEvent(QEvent *event)
 {
-    FHover = false;
     update();
     QAbstractButton::leaveEvent(event);
 }
@@ -90,7 +88,7 @@ void FlatTextButton::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
 
     const bool down = isDown();
-    if (isEnabled() && (FHover || down)) {
+    if (isEnabled() && (underMouse() || down)) {
         // A faint wash with a lighter line at the top: visible, never loud.
         const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         painter.setPen(QPen(QColor(255, 255, 255, down ? 70 : 55), 1.0));

@@ -40,7 +40,6 @@ private:
 
     Qt::Alignment FAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     QColor FTextColor = Qt::white;
-    bool FHover = false;
 };
 
 } // namespace lumo

@@ -40,14 +40,12 @@ QSize GradientButton::sizeHint() const
 
 void GradientButton::enterEvent(QEnterEvent *event)
 {
-    FHover = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
 void GradientButton::leaveEvent(QEvent *event)
 {
-    FHover = false;
     update();
     QAbstractButton::leaveEvent(event);
 }
@@ -61,7 +59,7 @@ void GradientButton::paintEvent(QPaintEvent *)
     // Pressed turns the gradient over, so the button seems pushed in.
     QColor top = down ? FBottom : FTop;
     QColor bottom = down ? FTop : FBottom;
-    if (FHover && !down && isEnabled()) {
+    if (underMouse() && !down && isEnabled()) {
         top = top.lighter(112);
         bottom = bottom.lighter(104);
     }

@@ -28,7 +28,6 @@ protected:
 private:
     QColor FTop;
     QColor FBottom;
-    bool FHover = false;
 };
 
 } // namespace lumo

@@ -34,14 +34,12 @@ QSize ImageButton::sizeHint() const
 
 void ImageButton::enterEvent(QEnterEvent *event)
 {
-    FHover = true;
     update();
     QAbstractButton::enterEvent(event);
 }
 
 void ImageButton::leaveEvent(QEvent *event)
 {
-    FHover = false;
     update();
     QAbstractButton::leaveEvent(event);
 }
@@ -58,9 +56,9 @@ void ImageButton::paintEvent(QPaintEvent *)
     bool derive = false;
     if (down && !FPressed.isEmpty())
         path = FPressed;
-    else if (!down && FHover && !FHoverPath.isEmpty())
+    else if (!down && underMouse() && !FHoverPath.isEmpty())
         path = FHoverPath;
-    else if (down || FHover)
+    else if (down || underMouse())
         derive = true;
 
     QPixmap picture = SvgArt::Render(path, size(), dpr);

@@ -30,7 +30,6 @@ private:
     QString FNormal;
     QString FHoverPath;
     QString FPressed;
-    bool FHover = false;
 };
 
 } // namespace lumo
