@@ -5,6 +5,7 @@
 #include "companion/FadeWindow.h"
 #include "companion/MessageDialog.h"
 #include "companion/MessageLayout.h"
+#include "lookfeel/DialogBar.h"
 #include "lookfeel/GlassButton.h"
 #include "lookfeel/GradientPanel.h"
 #include "lookfeel/LookColors.h"
@@ -78,9 +79,7 @@ TForm_Message::TForm_Message(QWidget *parent)
 
     PanBottom = new GradientPanel(LookColors::DarkBlue(), LookColors::LightBlue(),
                                   GradientPanel::Direction::Vertical, this);
-    PanBottom->setCursor(Qt::SizeAllCursor);
-    PanBottom->setMouseTracking(true);
-    PanBottom->installEventFilter(this);
+    FBarInput = new DialogBar(*this, *PanBottom);
 
     btn_ok = MakeButton(QStringLiteral("&Schließen"));
     btn_yes = MakeButton(QStringLiteral("&Ja"));
@@ -100,14 +99,8 @@ TForm_Message::TForm_Message(QWidget *parent)
 
 GlassButton *TForm_Message::MakeButton(const QString &caption)
 {
-    auto *button = new GlassButton(caption, PanBottom);
-    button->SetFaceColor(LookColors::FrameBlue());
-    button->SetCornerRadius(10);
-    button->setFont(LookFonts::GlassCaption(10));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setMouseTracking(true);
-    button->installEventFilter(this);
+    GlassButton *button = FBarInput->AddButton(caption);
+    // Which buttons show depends on the message's kind.
     button->hide();
     return button;
 }
@@ -215,36 +208,6 @@ void TForm_Message::paintEvent(QPaintEvent *)
     // The border: what the text area and the bar leave free around the edge.
     QPainter painter(this);
     painter.fillRect(rect(), LookColors::DarkBlue());
-}
-
-bool TForm_Message::eventFilter(QObject *watched, QEvent *event)
-{
-    auto *button = qobject_cast<GlassButton *>(watched);
-    if (button && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
-        button->SetShineColor(LookColors::HoverLime());
-    } else if (watched == PanBottom) {
-        if (event->type() == QEvent::MouseMove) {
-            // A button lets the moves over it pass on to the bar, so only a
-            // move over the bar's own surface puts the shine out.
-            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-            auto *over = qobject_cast<GlassButton *>(PanBottom->childAt(at));
-            if (over && over->isVisible()) {
-                over->SetShineColor(LookColors::HoverLime());
-            } else {
-                for (GlassButton *b : {btn_ok, btn_yes, btn_no})
-                    if (b->ShineColor() == LookColors::HoverLime())
-                        b->SetShineColor(Qt::white);
-            }
-        } else if (event->type() == QEvent::MouseButtonPress) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && !isMaximized() && windowHandle()) {
-                // The window system moves the window with the pointer from here.
-                windowHandle()->startSystemMove();
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace lumo

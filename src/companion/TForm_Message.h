@@ -14,6 +14,7 @@ class QScrollArea;
 
 namespace lumo {
 
+class DialogBar;
 class GlassButton;
 class GradientPanel;
 
@@ -49,7 +50,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     GlassButton *MakeButton(const QString &caption);
@@ -59,6 +59,7 @@ private:
     QScrollArea *FTextScroll;
     QLabel *StaticText1;
     GradientPanel *PanBottom;
+    DialogBar *FBarInput;
     GlassButton *btn_ok;
     GlassButton *btn_yes;
     GlassButton *btn_no;

@@ -7,6 +7,7 @@
 #include "companion/FadeWindow.h"
 #include "companion/MessageDialog.h"
 #include "companion/MessageLayout.h"
+#include "lookfeel/DialogBar.h"
 #include "lookfeel/GlassButton.h"
 #include "lookfeel/GradientPanel.h"
 #include "lookfeel/LookColors.h"
@@ -59,19 +60,9 @@ TForm_Ueber::TForm_Ueber(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Fra
     PanBottom = new GradientPanel(LookColors::DarkBlue(), LookColors::LightBlue(),
                                   GradientPanel::Direction::Vertical, this);
     PanBottom->setObjectName(QStringLiteral("PanBottom"));
-    PanBottom->setCursor(Qt::SizeAllCursor);
-    PanBottom->setMouseTracking(true);
-    PanBottom->installEventFilter(this);
-
-    btn_ende = new GlassButton(QStringLiteral("&Schließen"), PanBottom);
+    auto *barInput = new DialogBar(*this, *PanBottom);
+    btn_ende = barInput->AddButton(QStringLiteral("&Schließen"));
     btn_ende->setObjectName(QStringLiteral("btn_ende"));
-    btn_ende->SetFaceColor(LookColors::FrameBlue());
-    btn_ende->SetCornerRadius(10);
-    btn_ende->setFont(LookFonts::GlassCaption(10));
-    btn_ende->setCursor(Qt::PointingHandCursor);
-    btn_ende->setFocusPolicy(Qt::NoFocus);
-    btn_ende->setMouseTracking(true);
-    btn_ende->installEventFilter(this);
     connect(btn_ende, &QAbstractButton::clicked, this, [this] { done(QDialog::Rejected); });
 
     PopupMenu = new QMenu(this);
@@ -208,29 +199,6 @@ void TForm_Ueber::paintEvent(QPaintEvent *)
 void TForm_Ueber::ShowContextMenu(QWidget *source, const QPoint &at)
 {
     PopupMenu->popup(source->mapToGlobal(at));
-}
-
-bool TForm_Ueber::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == btn_ende && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove)) {
-        btn_ende->SetShineColor(LookColors::HoverLime());
-    } else if (watched == PanBottom) {
-        if (event->type() == QEvent::MouseMove) {
-            // The button passes the moves over it on to the bar; only a move
-            // over the bar's own surface puts the shine out.
-            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
-            if (PanBottom->childAt(at) != btn_ende && btn_ende->ShineColor() == LookColors::HoverLime())
-                btn_ende->SetShineColor(Qt::white);
-        } else if (event->type() == QEvent::MouseButtonPress) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && !isMaximized() && windowHandle()) {
-                // The window system moves the window with the pointer from here.
-                windowHandle()->startSystemMove();
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace lumo

@@ -2,12 +2,11 @@
 
 #include "lookfeel/SvgArt.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace lumo {
 
-TableImage::TableImage(QWidget *parent) : QWidget(parent)
+TableImage::TableImage(QWidget *parent) : ClickablePicture(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
 }
@@ -26,22 +25,6 @@ void TableImage::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     p.drawPixmap(0, 0, SvgArt::Render(FPicture, size(), devicePixelRatioF()));
-}
-
-void TableImage::mousePressEvent(QMouseEvent *event)
-{
-    FPressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void TableImage::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = FPressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    FPressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
 }
 
 } // namespace lumo

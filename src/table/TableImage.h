@@ -3,12 +3,13 @@
 // drawn from an SVG resource at the screen's pixel ratio. A left click
 // (press and release on the picture) emits clicked().
 
+#include "lookfeel/ClickablePicture.h"
+
 #include <QString>
-#include <QWidget>
 
 namespace lumo {
 
-class TableImage : public QWidget {
+class TableImage : public ClickablePicture {
     Q_OBJECT
 public:
     explicit TableImage(QWidget *parent = nullptr);
@@ -17,17 +18,11 @@ public:
     // Repaints only when the picture changes.
     void SetPicture(const QString &svgPath);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QString FPicture;
-    bool FPressed = false;
 };
 
 } // namespace lumo

@@ -5,7 +5,7 @@
 
 namespace lumo {
 
-CreaturePicture::CreaturePicture(const QString &name, Input input, QWidget *table) : QWidget(table)
+CreaturePicture::CreaturePicture(const QString &name, Input input, QWidget *table) : ClickablePicture(table)
 {
     setObjectName(name);
     // Not opaque: the table and the cards beneath show around the creature.
@@ -32,22 +32,6 @@ void CreaturePicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     CreatureArt::Draw(painter, QPoint(0, 0), FFrame, devicePixelRatioF());
-}
-
-void CreaturePicture::mousePressEvent(QMouseEvent *event)
-{
-    FPressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void CreaturePicture::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = FPressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    FPressed = false;
-    event->accept();
-    if (click)
-        emit clicked();
 }
 
 void CreaturePicture::mouseMoveEvent(QMouseEvent *event)

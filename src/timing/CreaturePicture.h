@@ -8,13 +8,12 @@
 // so a card under the bee can still be dragged. A catchable one takes clicks
 // (press and release on it) and reports pointer moves.
 
+#include "lookfeel/ClickablePicture.h"
 #include "timing/CreatureArt.h"
-
-#include <QWidget>
 
 namespace lumo {
 
-class CreaturePicture : public QWidget {
+class CreaturePicture : public ClickablePicture {
     Q_OBJECT
 public:
     enum class Input { PassThrough, Catchable };
@@ -30,19 +29,15 @@ public:
     void Place(int left, int top, const CreatureFrame &frame);
 
 signals:
-    void clicked();
     void pointerMoved();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     CreatureFrame FFrame;
     int FTag = 0;
-    bool FPressed = false;
 };
 
 } // namespace lumo
