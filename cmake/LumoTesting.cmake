@@ -29,6 +29,8 @@ function(lumo_add_widget_test name)
   add_executable(${name} ${ARGN})
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_link_libraries(${name} PRIVATE lumo_ui Qt6::Test)
+  # Helpers shared by widget tests of several areas: "support/…".
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/widget)
   add_test(NAME ${name} COMMAND ${name})
   # Widget tests never need a real display or sound server.
   set_tests_properties(${name} PROPERTIES LABELS widget TIMEOUT 300

@@ -3,6 +3,7 @@
 # Sourced by the test scripts; the first argument of each script is the binary.
 
 set -u
+source "$(dirname "${BASH_SOURCE[0]}")/lib/display.sh"
 
 E2E_STARTED_PIDS=()
 E2E_TMP=""
@@ -57,24 +58,11 @@ e2e_display() {
   if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
     return 0
   fi
-  command -v Xvfb >/dev/null || e2e_skip "no DISPLAY and Xvfb is not installed"
-  command -v openbox >/dev/null || e2e_skip "no DISPLAY and openbox is not installed"
-  local n
-  for n in $(seq 140 180); do
-    [ -e "/tmp/.X${n}-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    local xvfb=$!
-    sleep 1
-    if kill -0 "$xvfb" 2>/dev/null; then
-      E2E_STARTED_PIDS+=("$xvfb")
-      export DISPLAY=":$n"
-      openbox >/dev/null 2>&1 &
-      E2E_STARTED_PIDS=("$!" "${E2E_STARTED_PIDS[@]}")
-      sleep 1
-      return 0
-    fi
-  done
-  e2e_skip "could not start a private Xvfb"
+  local rc=0
+  e2e_start_display "$@" || rc=$?
+  [ "$rc" -eq 3 ] && e2e_skip "no DISPLAY, and no Xvfb with openbox to make one"
+  [ "$rc" -eq 0 ] || e2e_fail "could not start a private display"
+  E2E_STARTED_PIDS+=("${E2E_DISPLAY_PIDS[@]}")
 }
 
 # Milliseconds since the epoch.

@@ -30,21 +30,9 @@ fail() { echo "FAIL: $*" >&2; [ -f "$work/lumo.log" ] && sed 's/^/  lumo: /' "$w
 command -v xdotool >/dev/null || fail "xdotool is not installed"
 command -v xwininfo >/dev/null || fail "xwininfo is not installed"
 if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
-  command -v Xvfb >/dev/null && command -v openbox >/dev/null || fail "no display, and no Xvfb with openbox to make one"
-  for n in $(seq 181 220); do
-    [ -e "/tmp/.X${n}-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    sleep 1
-    if kill -0 "$xvfb" 2>/dev/null; then
-      export DISPLAY=":$n"
-      openbox >/dev/null 2>&1 &
-      started=("$!" "$xvfb")
-      sleep 1
-      break
-    fi
-  done
-  [ -n "${DISPLAY:-}" ] || fail "could not start a private Xvfb"
+  source "$here/../lib/display.sh"
+  e2e_start_display || fail "no display, and no private Xvfb with openbox could be started"
+  started=("${E2E_DISPLAY_PIDS[@]}")
 fi
 
 # Private settings, scores and temporary folder; sound on, music off.

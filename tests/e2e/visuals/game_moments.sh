@@ -21,16 +21,7 @@
 # $LUMO_E2E_SHOTS (default: the test's temporary folder, removed at the end).
 source "$(dirname "$0")/../startup_common.sh"
 REFERENCE=${2:?usage: $0 <Lumo> <lumo_balloon_reference>}
-HERE=$(cd "$(dirname "$0")" && pwd)
-FRAMES="python3 $HERE/frames.py"
-# Starts recording a region in the background (pid in REC) and returns once
-# the recorder reads the screen:  record_start OUT SECONDS X Y W H
-record_start() {
-  rm -f "$E2E_TMP/recording"
-  $FRAMES record "$FB" "$1" "$2" "$3" "$4" "$5" "$6" "$E2E_TMP/recording" >/dev/null &
-  REC=$!
-  e2e_wait_for 20 '[ -e "$E2E_TMP/recording" ]' || e2e_fail "the frame recorder did not start"
-}
+source "$(dirname "$0")/recording.sh"
 
 e2e_private_home
 SHOTS=${LUMO_E2E_SHOTS:-$E2E_TMP/shots}
@@ -46,16 +37,11 @@ for tool in xdotool xwininfo Xvfb openbox python3; do
   fi
 done
 mkdir -p "$E2E_TMP/fb"
-exec 5< <(Xvfb -displayfd 1 -fbdir "$E2E_TMP/fb" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-XVFB_PID=$!
-E2E_STARTED_PIDS+=("$XVFB_PID")
-read -r -t 20 DISPLAY_NUMBER <&5 || e2e_fail "Xvfb did not start"
-export DISPLAY=":$DISPLAY_NUMBER"
+# A display of its own: frames are read from its framebuffer file.
+e2e_start_display -fbdir "$E2E_TMP/fb" -screen 0 1280x1024x24 || e2e_fail "could not start a private display"
+E2E_STARTED_PIDS+=("${E2E_DISPLAY_PIDS[@]}")
 FB="$E2E_TMP/fb/Xvfb_screen0"
-openbox >/dev/null 2>&1 &
-E2E_STARTED_PIDS=("$!" "${E2E_STARTED_PIDS[@]}")
 e2e_wait_for 10 '[ -s "$FB" ]' || e2e_fail "no framebuffer file"
-sleep 1
 
 cat >"$E2E_TMP/stuck.position" <<'POS'
 level 2

@@ -6,28 +6,15 @@
 # compared:  measure_pacing.sh <Lumo> [runs]
 source "$(dirname "$0")/../startup_common.sh"
 RUNS=${2:-3}
-HERE=$(cd "$(dirname "$0")" && pwd); export HERE
-FRAMES="python3 $HERE/frames.py"
-# Starts recording a region in the background (pid in REC) and returns once
-# the recorder reads the screen:  record_start OUT SECONDS X Y W H
-record_start() {
-  rm -f "$E2E_TMP/recording"
-  $FRAMES record "$FB" "$1" "$2" "$3" "$4" "$5" "$6" "$E2E_TMP/recording" >/dev/null &
-  REC=$!
-  e2e_wait_for 20 '[ -e "$E2E_TMP/recording" ]' || e2e_fail "the frame recorder did not start"
-}
+source "$(dirname "$0")/recording.sh"
 
 e2e_private_home
 mkdir -p "$XDG_CONFIG_HOME/vemu" "$E2E_TMP/fb"
 printf '[General]\nOptAni=0\nOptMidi=0\nOptSound=0\n' >"$XDG_CONFIG_HOME/vemu/LUMO.conf"
-exec 5< <(Xvfb -displayfd 1 -fbdir "$E2E_TMP/fb" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-E2E_STARTED_PIDS+=("$!")
-read -r -t 20 DISPLAY_NUMBER <&5 || e2e_fail "Xvfb did not start"
-export DISPLAY=":$DISPLAY_NUMBER"
+# A display of its own: frames are read from its framebuffer file.
+e2e_start_display -fbdir "$E2E_TMP/fb" -screen 0 1280x1024x24 || e2e_fail "could not start a private display"
+E2E_STARTED_PIDS+=("${E2E_DISPLAY_PIDS[@]}")
 FB="$E2E_TMP/fb/Xvfb_screen0"
-openbox >/dev/null 2>&1 &
-E2E_STARTED_PIDS=("$!" "${E2E_STARTED_PIDS[@]}")
-sleep 1
 
 for run in $(seq 1 "$RUNS"); do
   # A fresh start each run, so the menu is found as a new player finds it.

@@ -1,6 +1,7 @@
 // The creatures in the real main window (offscreen): their steps on p_karten,
 // the catch through the engine's points, the switch and every caller of it,
 // their place in front of the cards, and what a step repaints.
+#include "support/PaintRecorder.h"
 #include "../timing/CreatureFakes.h"
 #include "LumoFormTestAccess.h"
 #include "MainWindowFixture.h"
@@ -45,40 +46,6 @@ void Freeze(CreatureAnimation &c)
 {
     for (TCKMultimediaTimer *t : TimersOf(c))
         t->SetEnabled(false);
-}
-
-// Where the table and its children are painted, in table coordinates.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget &table) : FTable(table)
-    {
-        table.installEventFilter(this);
-        for (QWidget *child : table.findChildren<QWidget *>())
-            child->installEventFilter(this);
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            auto *widget = static_cast<QWidget *>(watched);
-            painted += static_cast<QPaintEvent *>(event)->region().translated(
-                widget->mapTo(&FTable, QPoint(0, 0)));
-            widgets.insert(widget);
-        }
-        return false;
-    }
-    QRegion painted;
-    QSet<QWidget *> widgets;
-
-private:
-    QWidget &FTable;
-};
-
-void Flush()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
 }
 
 } // namespace
@@ -317,16 +284,16 @@ private slots:
         c.Biene().t_biene->SetEnabled(true);
         for (int i = 0; i < 4; ++i)
             c.Biene().t_TimerBiene();
-        Flush();
+        FlushRepaints();
         PaintRecorder recorder(*Parts(*form).p_karten);
         const QRect before = c.Biene().i_biene0->geometry();
         c.Biene().t_TimerBiene();
         const QRect after = c.Biene().i_biene0->geometry();
-        Flush();
+        FlushRepaints();
         QVERIFY(!recorder.painted.isEmpty());
         QVERIFY((recorder.painted - (QRegion(before) + QRegion(after))).isEmpty());
         for (int card = 1; card <= 52; ++card)
-            QVERIFY(!recorder.widgets.contains(Parts(*form).p_karten->Card(card)));
+            QVERIFY(!recorder.paintedWidgets.contains(Parts(*form).p_karten->Card(card)));
     }
 
 private:

@@ -2,6 +2,7 @@
 // the bee's flights, the ladybird's climb, the hare's peeking and catching,
 // and the switch. The real main window's table is tested in the shell tests.
 
+#include "support/PaintRecorder.h"
 #include "CreatureFakes.h"
 #include "timing/Bee.h"
 #include "timing/CreatureAnimation.h"
@@ -22,6 +23,8 @@
 
 using namespace lumo;
 using lumo::testing::FakeCreatureHost;
+using lumo::testing::FlushRepaints;
+using lumo::testing::PaintRecorder;
 using lumo::testing::ScriptedRandom;
 using lumo::testing::Tone;
 
@@ -56,46 +59,6 @@ struct World {
 bool Shown(const QWidget *w)
 {
     return w->isVisibleTo(w->parentWidget());
-}
-
-// Collects where the table and its children are painted, in table coordinates.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget &table) : FTable(table)
-    {
-        table.installEventFilter(this);
-        for (QWidget *child : table.findChildren<QWidget *>())
-            child->installEventFilter(this);
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            auto *widget = static_cast<QWidget *>(watched);
-            const QRegion region = static_cast<QPaintEvent *>(event)->region();
-            painted += region.translated(widget->mapTo(&FTable, QPoint(0, 0)));
-            paintedWidgets.insert(widget);
-        }
-        return false;
-    }
-    void Clear()
-    {
-        painted = QRegion();
-        paintedWidgets.clear();
-    }
-    QRegion painted;
-    QSet<QWidget *> paintedWidgets;
-
-private:
-    QWidget &FTable;
-};
-
-// Lets every pending repaint happen.
-void Flush()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
 }
 
 } // namespace
@@ -491,14 +454,14 @@ private slots:
             w.ladybird().t_TimerKaefer();
         }
         PaintRecorder recorder(w.table);
-        Flush();
+        FlushRepaints();
 
         const auto step = [&](QWidget *creature, const std::function<void()> &tick) {
             recorder.Clear();
             const QRect before = creature->geometry();
             tick();
             const QRect after = creature->geometry();
-            Flush();
+            FlushRepaints();
             const QRegion allowed = QRegion(before) + QRegion(after);
             QVERIFY2(!recorder.painted.isEmpty(), qPrintable(creature->objectName()));
             QVERIFY2((recorder.painted - allowed).isEmpty(), qPrintable(creature->objectName()));
