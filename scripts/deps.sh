@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Lumo needs to build, run and test. Idempotent.
+# Installs the Debian 12 packages Lumo needs. Idempotent.
+#   deps.sh            what building and playing need, nothing else
+#   deps.sh --tests    plus the test kit (what scripts/test.sh runs needs)
+#   deps.sh --tools    plus what the asset tools and benchmarks need
+#   deps.sh --print [--tests] [--tools]   lists the chosen packages, installs nothing
 set -euo pipefail
 
-PACKAGES=(
+# Building and running the game.
+PLAYER=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev libxcb1-dev
   fonts-dejavu-core fonts-liberation
@@ -10,14 +15,50 @@ PACKAGES=(
   # Crash report: code locations through elfutils. Build: libdw-dev; the
   # program's runtime dependency is libdw1.
   libdw-dev libdw1
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth openbox xdotool x11-utils imagemagick
-  # Tests only: the crash report test reads the dialog's text through the
-  # clipboard and takes its picture.
+  # The web link, the mail to the author and the update's setup open through it.
+  xdg-utils
+)
+
+# Every test scripts/test.sh runs; a missing one would make a test skip.
+TESTS=(
+  libgtest-dev libgmock-dev
+  # Built by the CI run so it keeps compiling.
+  libbenchmark-dev
+  xvfb xauth openbox xdotool x11-utils
+  # Screenshots of the end-to-end tests (import, convert, compare).
+  imagemagick
+  # The crash report test reads the dialog's text through the clipboard.
   xclip
   pulseaudio pulseaudio-utils python3 sox
-  xdg-utils openssl
+  # The update test's local HTTPS server.
+  openssl
+  # The package test: the .deb, its checks, and the Wayland smoke test.
+  dpkg-dev fakeroot lintian appstream desktop-file-utils file man-db strace
+  weston qt6-wayland
 )
+
+# tools/sounds/make_sounds.sh, tools/music/make_music.py, lumo-bench.
+TOOLS=(
+  libbenchmark-dev
+  python3 sox espeak-ng
+)
+
+print=0
+PACKAGES=("${PLAYER[@]}")
+for arg in "$@"; do
+  case "$arg" in
+    --tests) PACKAGES+=("${TESTS[@]}") ;;
+    --tools) PACKAGES+=("${TOOLS[@]}") ;;
+    --print) print=1 ;;
+    *) echo "usage: $0 [--tests] [--tools] [--print]" >&2; exit 2 ;;
+  esac
+done
+mapfile -t PACKAGES < <(printf '%s\n' "${PACKAGES[@]}" | awk '!seen[$0]++')
+
+if [ "$print" = 1 ]; then
+  printf '%s\n' "${PACKAGES[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
