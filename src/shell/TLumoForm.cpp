@@ -23,6 +23,7 @@
 #include "shell/MusicBar.h"
 #include "shell/OnlineWiring.h"
 #include "shell/PointerTracker.h"
+#include "shell/PointerWarp.h"
 #include "shell/QtGameHost.h"
 #include "shell/SettingsWiring.h"
 #include "shell/SoundWiring.h"
@@ -288,7 +289,7 @@ void TLumoForm::FormActivate()
 {
     FActivationMark = 1;
     SetScreenCursor(ScreenCursorShape::Normal);
-    QCursor::setPos(ScreenCentre(this));
+    WarpPointer(ScreenCentre(this));
     p_karten->update();
     FSettings.FHintsOn = true;
     CloseMenu();
@@ -300,7 +301,7 @@ void TLumoForm::DeferredStart()
     FHost->Engine().StartFirstGame();
     ApplyTestPosition(FHost->Engine());
     FHost->Render();
-    QCursor::setPos(ScreenCentre(this));
+    WarpPointer(ScreenCentre(this));
 
     FSound->PrepareMusic(QString::fromStdString(TempFolderPath()) + QStringLiteral("~LUMO.TMP"));
     FSettingsWiring->ReadSettings();

@@ -4,22 +4,29 @@
 #include "common/EventHelpers.h"
 #include "shell/LumoApplication.h"
 #include "shell/TLumoForm.h"
+#include "shell/PointerWarp.h"
 #include "common/QtTextHelpers.h"
+#include "common/FileHelpers.h"
+#include "shell/ScreenScale.h"
 #include "shell/SingleInstance.h"
 #include "shell/StartupChecks.h"
 #include "shell/StartupChecksQt.h"
 #include "shell/SystemInfo.h"
 #include "sound/SoundPlayback.h"
 
+#include "LumoAddresses.h"
+
 #include <QApplication>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -52,7 +59,7 @@ QPoint ScreenHalves()
 // while the main window is being built.
 std::unique_ptr<lumo::TForm_Vogel> GreetingBird()
 {
-    QCursor::setPos(ScreenHalves());
+    lumo::WarpPointer(ScreenHalves());
     auto bird = std::make_unique<lumo::TForm_Vogel>();
     bird->SetWaveOutputPresent([] { return lumo::WaveOutputPresent(); });
     bird->SetGreetingPlayer([] { return lumo::PlayResourceSoundReported(QStringLiteral("HALLO")); });
@@ -70,6 +77,36 @@ std::unique_ptr<lumo::TForm_Vogel> GreetingBird()
     return bird;
 }
 
+// The QT_SCALE_FACTOR at which the window fits the primary screen, when the
+// desktop's scale factor leaves too few logical pixels for it.
+std::optional<double> FittingScale()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return std::nullopt;
+    lumo::ScreenScale scale;
+    scale.effectiveFactor = screen->devicePixelRatio();
+    scale.deviceWidth = qRound(screen->size().width() * scale.effectiveFactor);
+    scale.deviceHeight = qRound(screen->size().height() * scale.effectiveFactor);
+    scale.qtScaleFactor = lumo::QtScaleFactorOf(std::getenv("QT_SCALE_FACTOR"));
+    return lumo::FittingQtScaleFactor(scale);
+}
+
+// The application object, at a scale factor at which the window fits. Qt
+// reads its scale factors only while the application object is created, so
+// when the first one shows too few logical pixels it is made again with
+// QT_SCALE_FACTOR set.
+std::unique_ptr<lumo::LumoApplication> FittingApplication(int &argc, char *argv[])
+{
+    auto app = std::make_unique<lumo::LumoApplication>(argc, argv);
+    if (const std::optional<double> factor = FittingScale()) {
+        app.reset();
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*factor, 'g', 6));
+        app = std::make_unique<lumo::LumoApplication>(argc, argv);
+    }
+    return app;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,7 +114,12 @@ int main(int argc, char *argv[])
     if (!lumo::DisplayAvailable())
         return RunWithoutDisplay(argc, argv);
 
-    lumo::LumoApplication app(argc, argv);
+    const std::unique_ptr<lumo::LumoApplication> app = FittingApplication(argc, argv);
+    // Started through the lower-case link too, the data folder keeps the program's name.
+    QCoreApplication::setApplicationName(QString::fromStdString(lumo::ProgramBaseName()));
+    // The menu entry's name, which Wayland desktops match windows by, and its bird.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LUMO_APP_ID));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/companion/bird_neutral.svg")));
     const QString startupError = lumo::StartupError();
 
     // One instance per user: a later start, even one that would be refused
@@ -107,7 +149,7 @@ int main(int argc, char *argv[])
     lumo::TLumoForm *window = form.get();
     instance.SetActivationHandler([window] { lumo::BringToForeground(window); });
     form->show();
-    const int result = app.exec();
+    const int result = app->exec();
     instance.SetActivationHandler({});
     // After a crash report the window closed like any other, but the run failed.
     return lumo::LumoApplication::CrashReported() ? lumo::LumoApplication::kCrashExitStatus : result;

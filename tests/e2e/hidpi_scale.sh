@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Scaled desktops: where the desktop's scale factor leaves too few logical
+# pixels for the window but the screen has them, the program scales itself
+# down to the largest factor that fits and starts; a screen truly too small
+# still gets the refusal. Each case runs on an Xvfb screen of its own size.
+#   LUMO_SCREENSHOT=file.png   keeps the picture of the 200 % start
+source "$(dirname "$0")/startup_common.sh"
+
+e2e_private_home
+command -v Xvfb >/dev/null || e2e_skip "Xvfb is not installed"
+command -v openbox >/dev/null || e2e_skip "openbox is not installed"
+command -v xprop >/dev/null || e2e_skip "xprop is not installed"
+command -v xdotool >/dev/null || e2e_skip "xdotool is not installed"
+
+SCREEN_PIDS=()
+stop_screen() {
+  local pid
+  for pid in "${SCREEN_PIDS[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
+  SCREEN_PIDS=()
+}
+
+# A private Xvfb of the given size with openbox; DISPLAY names it.
+start_screen() {
+  local size=$1 fifo="$E2E_TMP/displayfd" number
+  rm -f "$fifo"; mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  SCREEN_PIDS+=("$!"); E2E_STARTED_PIDS+=("$!")
+  read -r -t 10 number <"$fifo" || e2e_skip "could not start a private Xvfb"
+  export DISPLAY=":$number"
+  openbox >/dev/null 2>&1 &
+  SCREEN_PIDS=("$!" "${SCREEN_PIDS[@]}"); E2E_STARTED_PIDS+=("$!")
+  e2e_wait_for 5 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' \
+    || e2e_fail "openbox did not start on $DISPLAY"
+}
+
+# Starts the program and waits for a window of the given size (device pixels).
+expect_main_window() {
+  local label=$1 size=$2
+  e2e_start_lumo "$label"
+  e2e_wait_for 30 '[ -n "$(e2e_window_sized $E2E_PID "$size")" ]' \
+    || e2e_fail "$label: no window of $size; windows: $(for w in $(e2e_windows_of $E2E_PID); do e2e_size_of $w; done | tr '\n' ','); log: $(cat "$E2E_TMP/lumo-$label.log")"
+  echo "$label: main window $size"
+}
+
+end_program() {
+  kill "$E2E_PID" 2>/dev/null
+  e2e_wait_for 10 '! kill -0 '"$E2E_PID"' 2>/dev/null' || e2e_fail "the program did not end"
+  wait "$E2E_PID" 2>/dev/null
+}
+
+# 1. 1920 x 1080 at 200 % through QT_SCALE_FACTOR: 960 x 540 logical pixels
+#    are too few, 1080 / 600 = 1.8 fits: the 792 x 541 window is 1426 x 974.
+start_screen 1920x1080
+QT_SCALE_FACTOR=2 expect_main_window qt-scale-2 "1426 974"
+if [ -n "${LUMO_SCREENSHOT:-}" ] && command -v import >/dev/null; then
+  sleep 3
+  MAIN=$(e2e_window_sized "$E2E_PID" "1426 974")
+  read -r X Y < <(e2e_position_of "$MAIN")
+  import -window root -crop "1426x974+$X+$Y" "$LUMO_SCREENSHOT"
+fi
+end_program
+
+# 2. The same screen with the desktop's own 200 % (Xft.dpi 192), as a
+#    desktop's settings leave it for every program.
+xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
+expect_main_window xft-dpi-192 "1426 974"
+end_program
+stop_screen
+
+# 3. A screen that fits at 1: nothing changes.
+start_screen 1280x1024
+expect_main_window plain "792 541"
+end_program
+stop_screen
+
+# 4. Truly too small: 640 x 480 at 100 % gets the refusal and no window.
+start_screen 640x480
+e2e_start_lumo small
+e2e_wait_for 20 '[ -n "$(e2e_windows_of $E2E_PID)" ]' || e2e_fail "640x480: no refusal box; log: $(cat "$E2E_TMP/lumo-small.log")"
+sleep 1
+BOX=$(e2e_windows_of "$E2E_PID" | head -1)
+[ -z "$(e2e_window_sized $E2E_PID "$MAIN_SIZE")" ] || e2e_fail "640x480: the main window appeared"
+[ -z "$(e2e_window_sized $E2E_PID "$BIRD_SIZE")" ] || e2e_fail "640x480: the bird appeared"
+xdotool windowactivate --sync "$BOX" key Return 2>/dev/null || xdotool key Return
+e2e_wait_for 10 '! kill -0 '"$E2E_PID"' 2>/dev/null' || e2e_fail "640x480: the refusal did not end the program"
+wait "$E2E_PID"
+RC=$?
+[ "$RC" -eq 1 ] || e2e_fail "640x480: the refusal ended with $RC, not 1"
+echo "640x480: refused, ended with 1"
+stop_screen
+echo "PASS"
