@@ -9,7 +9,12 @@ set(LUMO_INSTALL_GAMESDIR "games" CACHE STRING "Where the program goes, relative
 
 set(LUMO_DESKTOP_OUT ${CMAKE_BINARY_DIR}/desktop)
 file(MAKE_DIRECTORY ${LUMO_DESKTOP_OUT})
-configure_file(${CMAKE_SOURCE_DIR}/desktop/lumo.desktop.in ${LUMO_DESKTOP_OUT}/${LUMO_APP_ID}.desktop @ONLY)
+# The menu entry names the program by its full path, which only the install
+# knows (/usr/games for the package, ~/.local/games for a user): the
+# placeholder stays until then.
+set(LUMO_EXEC "@LUMO_EXEC@")
+configure_file(${CMAKE_SOURCE_DIR}/desktop/lumo.desktop.in ${LUMO_DESKTOP_OUT}/${LUMO_APP_ID}.desktop.in @ONLY)
+unset(LUMO_EXEC)
 configure_file(${CMAKE_SOURCE_DIR}/desktop/lumo.metainfo.xml.in
   ${LUMO_DESKTOP_OUT}/${LUMO_APP_ID}.metainfo.xml @ONLY)
 
@@ -55,7 +60,14 @@ endforeach()
 add_custom_target(lumo_desktop_files ALL DEPENDS ${LUMO_DESKTOP_FILES})
 
 install(TARGETS Lumo RUNTIME DESTINATION ${LUMO_INSTALL_GAMESDIR})
-install(FILES ${LUMO_DESKTOP_OUT}/${LUMO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(CODE "set(LUMO_DESKTOP_IN \"${LUMO_DESKTOP_OUT}/${LUMO_APP_ID}.desktop.in\")
+set(LUMO_DESKTOP_TO \"${CMAKE_INSTALL_DATADIR}/applications/${LUMO_APP_ID}.desktop\")
+set(LUMO_GAMES \"${LUMO_INSTALL_GAMESDIR}\")")
+install(CODE [[
+  set(LUMO_EXEC "${CMAKE_INSTALL_PREFIX}/${LUMO_GAMES}/Lumo")
+  message(STATUS "Installing: $ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${LUMO_DESKTOP_TO}")
+  configure_file("${LUMO_DESKTOP_IN}" "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${LUMO_DESKTOP_TO}" @ONLY)
+]])
 install(FILES ${LUMO_DESKTOP_OUT}/${LUMO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${LUMO_DESKTOP_OUT}/${LUMO_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${LUMO_DESKTOP_OUT}/man/en/lumo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)

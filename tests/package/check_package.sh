@@ -50,8 +50,13 @@ for size in 16 22 24 32 48 64 128 256; do
   file "$icon" | grep -q "PNG image data, $size x $size" || e2e_fail "not a $size px PNG: $(file "$icon")"
 done
 
+lumo_pid() { pgrep -n -u nobody -x Lumo; }
+
 # 3. Installed as a user would, removed whatever happens next.
 remove_package() {
+  local pid
+  pid=$(lumo_pid)
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
   DEBIAN_FRONTEND=noninteractive apt-get remove -y --purge lumo >"$OUT/remove.log" 2>&1 \
     || echo "could not remove the package: $(tail -5 "$OUT/remove.log")" >&2
 }
@@ -61,6 +66,9 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$DEB"
 [ -x /usr/games/Lumo ] || e2e_fail "/usr/games/Lumo is not installed"
 [ "$(readlink /usr/games/lumo)" = "Lumo" ] || e2e_fail "/usr/games/lumo does not point at Lumo"
 man -w 6 lumo >/dev/null || e2e_fail "man 6 lumo finds no page"
+# The menu starts what its entry names.
+EXEC=$(sed -n "s/^Exec=//p" "/usr/share/applications/$(basename "$DESKTOP")")
+[ "$EXEC" = "/usr/games/Lumo" ] || e2e_fail "the menu entry starts '$EXEC', not /usr/games/Lumo"
 
 # 4. The installed program as an ordinary user, for whom /usr/games is read-only.
 RUN_AS=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
@@ -68,10 +76,9 @@ chown -R nobody:nogroup "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_
 chmod 755 "$E2E_TMP"
 e2e_display
 
-strace -f -qq -e trace=%file -o "$OUT/files.log" "${RUN_AS[@]}" /usr/games/Lumo >"$E2E_TMP/lumo-first.log" 2>&1 &
+strace -f -qq -e trace=%file -o "$OUT/files.log" "${RUN_AS[@]}" "$EXEC" >"$E2E_TMP/lumo-first.log" 2>&1 &
 TRACER=$!
 E2E_STARTED_PIDS+=("$TRACER")
-lumo_pid() { pgrep -n -u nobody -x Lumo; }
 e2e_wait_for 15 '[ -n "$(lumo_pid)" ]' || e2e_fail "the installed program did not start: $(cat "$E2E_TMP/lumo-first.log")"
 PID=$(lumo_pid)
 e2e_wait_for 30 '[ -n "$(e2e_window_sized $PID "$MAIN_SIZE")" ]' \
