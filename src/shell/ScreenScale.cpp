@@ -21,12 +21,12 @@ std::optional<double> FittingQtScaleFactor(const ScreenScale &screen)
     if (screen.deviceWidth < kNeededWidth || screen.deviceHeight < kNeededHeight)
         return std::nullopt;
     // Qt rounds the logical size to whole pixels.
-    const bool fits = std::lround(screen.deviceWidth / factor) >= kNeededWidth
-                      && std::lround(screen.deviceHeight / factor) >= kNeededHeight;
+    const bool fits = std::lround(screen.deviceWidth / factor) >= kNeededWidth &&
+        std::lround(screen.deviceHeight / factor) >= kNeededHeight;
     if (fits)
         return std::nullopt;
     const double largest = std::min(static_cast<double>(screen.deviceWidth) / kNeededWidth,
-                                    static_cast<double>(screen.deviceHeight) / kNeededHeight);
+        static_cast<double>(screen.deviceHeight) / kNeededHeight);
     // Hundredths keep the value readable; the epsilon keeps 1.8 from becoming 1.79.
     const double chosen = std::max(1.0, std::floor(largest * 100.0 + 1e-9) / 100.0);
     return screen.qtScaleFactor * chosen / factor;

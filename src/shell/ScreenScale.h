@@ -10,7 +10,7 @@
 namespace lumo {
 
 struct ScreenScale {
-    int deviceWidth = 0;          // the screen in device pixels
+    int deviceWidth = 0; // the screen in device pixels
     int deviceHeight = 0;
     double effectiveFactor = 1.0; // device pixels per logical pixel, all of Qt's settings applied
     double qtScaleFactor = 1.0;   // $QT_SCALE_FACTOR, 1 when unset or not a number

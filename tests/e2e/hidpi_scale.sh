@@ -7,30 +7,16 @@
 source "$(dirname "$0")/startup_common.sh"
 
 e2e_private_home
-command -v Xvfb >/dev/null || e2e_skip "Xvfb is not installed"
-command -v openbox >/dev/null || e2e_skip "openbox is not installed"
 command -v xprop >/dev/null || e2e_skip "xprop is not installed"
-command -v xdotool >/dev/null || e2e_skip "xdotool is not installed"
 
-SCREEN_PIDS=()
-stop_screen() {
-  local pid
-  for pid in "${SCREEN_PIDS[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-  SCREEN_PIDS=()
+# A private Xvfb of the given size with openbox (the shared display helper).
+start_screen() {
+  unset DISPLAY
+  e2e_display -screen 0 "$1x24"
 }
 
-# A private Xvfb of the given size with openbox; DISPLAY names it.
-start_screen() {
-  local size=$1 fifo="$E2E_TMP/displayfd" number
-  rm -f "$fifo"; mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  SCREEN_PIDS+=("$!"); E2E_STARTED_PIDS+=("$!")
-  read -r -t 10 number <"$fifo" || e2e_skip "could not start a private Xvfb"
-  export DISPLAY=":$number"
-  openbox >/dev/null 2>&1 &
-  SCREEN_PIDS=("$!" "${SCREEN_PIDS[@]}"); E2E_STARTED_PIDS+=("$!")
-  e2e_wait_for 5 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' \
-    || e2e_fail "openbox did not start on $DISPLAY"
+stop_screen() {
+  e2e_stop_display
 }
 
 # Starts the program and waits for a window of the given size (device pixels).

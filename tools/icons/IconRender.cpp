@@ -35,8 +35,8 @@ int main(int argc, char *argv[])
         const QSizeF art = renderer.viewBoxF().size();
         const qreal scale = qMin(size / art.width(), size / art.height());
         const QSizeF drawn = art * scale;
-        renderer.render(&painter, QRectF((size - drawn.width()) / 2, (size - drawn.height()) / 2,
-                                      drawn.width(), drawn.height()));
+        renderer.render(&painter,
+            QRectF((size - drawn.width()) / 2, (size - drawn.height()) / 2, drawn.width(), drawn.height()));
     }
     if (!image.save(QString::fromLocal8Bit(argv[3]), "PNG")) {
         std::fprintf(stderr, "lumo-icon-render: cannot write %s\n", argv[3]);
