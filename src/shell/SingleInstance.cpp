@@ -1,11 +1,12 @@
 #include "shell/SingleInstance.h"
 
+#include "shell/InstanceFolder.h"
+
 #include <QDeadlineTimer>
-#include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QWidget>
 #include <QWindow>
 
@@ -20,22 +21,18 @@ namespace {
 constexpr char kActivateRequest[] = "activate";
 constexpr qint64 kLongestRequest = 64;
 
-QString RuntimeFolder()
-{
-    // Per user and private (mode 0700); Qt falls back to /tmp/runtime-<user>
-    // when the session did not set XDG_RUNTIME_DIR.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder;
-}
-
 } // namespace
 
 SingleInstance::SingleInstance(const QString &key, QObject *parent)
     : QObject(parent)
 {
-    const QString folder = RuntimeFolder();
+    const QString folder = QFile::decodeName(InstanceFolder::Choose().c_str());
+    if (folder.isEmpty()) {
+        // No folder that only this user reaches: rather run unguarded than
+        // let another user's files decide whether the game starts at all.
+        m_unguarded = true;
+        return;
+    }
     m_lockPath = folder + QLatin1Char('/') + key + QStringLiteral(".lock");
     m_serverPath = folder + QLatin1Char('/') + key + QStringLiteral(".socket");
 
@@ -64,7 +61,7 @@ QString SingleInstance::DefaultKey()
 
 bool SingleInstance::IsPrimary() const
 {
-    return m_lock != nullptr;
+    return m_lock != nullptr || m_unguarded;
 }
 
 QString SingleInstance::LockFilePath() const

@@ -1,6 +1,7 @@
 #pragma once
-// One running program per user. The first start holds a lock file in the
-// user's runtime folder and listens on a local socket beside it; a later start
+// One running program per user. The first start holds a lock file in a folder
+// only this user can reach (InstanceFolder) and listens on a local socket
+// beside it; a later start
 // finds the lock taken, asks the running one over the socket to come to the
 // front and ends without showing anything.
 
@@ -21,7 +22,9 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     // Takes the lock for the key if it is free (or stale after a crash) and
-    // then listens for later starts. Needs the QCoreApplication.
+    // then listens for later starts. Needs the QCoreApplication. Without any
+    // private folder for the lock this instance runs as the primary one,
+    // unguarded.
     explicit SingleInstance(const QString &key = DefaultKey(), QObject *parent = nullptr);
     ~SingleInstance() override;
 
@@ -56,6 +59,7 @@ private:
     QString m_serverPath;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    bool m_unguarded = false;
     std::function<void()> m_handler;
 };
 
