@@ -7,6 +7,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -20,6 +21,12 @@ namespace {
 // peer that sends more than a short line without a break is cut off.
 constexpr char kActivateRequest[] = "activate";
 constexpr qint64 kLongestRequest = 64;
+
+// A later start sends its request together with the connection, so a peer
+// that is still silent after a second is not one; and only a few peers are
+// heard at a time, so idle connections cannot fill the descriptor table.
+constexpr int kQuietPeerMs = 1000;
+constexpr int kMostPeers = 8;
 
 } // namespace
 
@@ -115,8 +122,14 @@ void SingleInstance::Listen()
 void SingleInstance::AcceptConnections()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        // The newest peer is the likeliest to be a real start: room is made
+        // by dropping the one that has been silent longest.
+        if (m_peers.size() >= kMostPeers)
+            Drop(m_peers.first());
+        m_peers.append(socket);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadRequests(socket); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { Drop(socket); });
+        QTimer::singleShot(kQuietPeerMs, socket, [this, socket] { Drop(socket); });
         // The request may have arrived together with the connection.
         ReadRequests(socket);
     }
@@ -127,17 +140,28 @@ void SingleInstance::ReadRequests(QLocalSocket *socket)
     while (socket->canReadLine()) {
         const QByteArray line = socket->readLine(kLongestRequest + 1);
         if (!line.endsWith('\n')) {
-            socket->abort();
+            Drop(socket);
             return;
         }
         if (line.trimmed() != kActivateRequest)
             continue;
+        // One request per connection: the start that sent it has said all.
+        Drop(socket);
         emit ActivationRequested();
         if (m_handler)
             m_handler();
+        return;
     }
     if (socket->bytesAvailable() > kLongestRequest)
-        socket->abort();
+        Drop(socket);
+}
+
+void SingleInstance::Drop(QLocalSocket *socket)
+{
+    if (!m_peers.removeOne(socket))
+        return;
+    socket->abort();
+    socket->deleteLater();
 }
 
 bool BringToForeground(QWidget *window)

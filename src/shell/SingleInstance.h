@@ -5,6 +5,7 @@
 // finds the lock taken, asks the running one over the socket to come to the
 // front and ends without showing anything.
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -54,11 +55,14 @@ private:
     void Listen();
     void AcceptConnections();
     void ReadRequests(QLocalSocket *socket);
+    // Closes a peer's connection and forgets it; once per peer.
+    void Drop(QLocalSocket *socket);
 
     QString m_lockPath;
     QString m_serverPath;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    QList<QLocalSocket *> m_peers; // connected, oldest first
     bool m_unguarded = false;
     std::function<void()> m_handler;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <vector>
 
 using lumo::SingleInstance;
 
@@ -162,6 +164,45 @@ private slots:
         SingleInstance second(key);
         QVERIFY(second.ActivateRunningInstance());
         QTRY_COMPARE(calls, 1);
+    }
+
+    // Idle peers cannot pile up: only a few are heard at a time, the oldest
+    // giving way to the newest, and each silent one goes after a second; a
+    // real start among them is still answered.
+    void idlePeersAreCappedAndDroppedAfterASecond()
+    {
+        const QString key = UniqueKey();
+        SingleInstance first(key);
+        int calls = 0;
+        first.SetActivationHandler([&calls] { ++calls; });
+        std::vector<std::unique_ptr<QLocalSocket>> idle;
+        for (int i = 0; i < 30; ++i) {
+            idle.push_back(std::make_unique<QLocalSocket>());
+            idle.back()->connectToServer(first.ServerPath());
+            QVERIFY(idle.back()->waitForConnected(1000));
+        }
+        const auto stillConnected = [&idle] {
+            int n = 0;
+            for (const auto &peer : idle)
+                n += peer->state() == QLocalSocket::ConnectedState ? 1 : 0;
+            return n;
+        };
+        // The server accepts them all once events run, after the clock has
+        // started, so no idle timer can fire before 1000 ms on it (950 with
+        // a coarse timer's slack): reaching 8 earlier is the cap's doing.
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_COMPARE(stillConnected(), 8);
+        QVERIFY2(clock.elapsed() < 950, qPrintable(QString::number(clock.elapsed())));
+        // The 8 newest are the ones left.
+        for (int i = 22; i < 30; ++i)
+            QCOMPARE(idle[size_t(i)]->state(), QLocalSocket::ConnectedState);
+
+        SingleInstance second(key);
+        QVERIFY(second.ActivateRunningInstance());
+        QTRY_COMPARE(calls, 1);
+
+        QTRY_COMPARE_WITH_TIMEOUT(stillConnected(), 0, 3000);
     }
 
     void bringToForegroundRestoresAndActivates()
