@@ -1,6 +1,7 @@
 #include "shell/StartupChecks.h"
 
 #include "common/TextHelpers.h"
+#include "shell/DisplayProbe.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -89,7 +90,9 @@ std::string NoDisplayRefusalForConsole()
 
 bool DisplayAvailable(const DisplayEnvironment &environment)
 {
-    if (!Trim(environment.display).empty() || !Trim(environment.waylandDisplay).empty())
+    if (!Trim(environment.waylandDisplay).empty())
+        return true;
+    if (!Trim(environment.display).empty() && environment.xServerAnswers)
         return true;
     std::string_view platforms = environment.qpaPlatform;
     while (!platforms.empty()) {
@@ -108,8 +111,14 @@ bool DisplayAvailable(const DisplayEnvironment &environment)
 
 bool DisplayAvailable()
 {
-    return DisplayAvailable({Environment("DISPLAY"), Environment("WAYLAND_DISPLAY"),
-                             Environment("QT_QPA_PLATFORM")});
+    DisplayEnvironment environment{Environment("DISPLAY"), Environment("WAYLAND_DISPLAY"),
+                                   Environment("QT_QPA_PLATFORM"), false};
+    if (DisplayAvailable(environment))
+        return true;
+    if (Trim(environment.display).empty())
+        return false;
+    environment.xServerAnswers = DisplayProbe::XServerAnswers(environment.display);
+    return DisplayAvailable(environment);
 }
 
 } // namespace lumo

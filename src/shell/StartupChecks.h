@@ -55,14 +55,16 @@ struct DisplayEnvironment {
     std::string display;        // $DISPLAY
     std::string waylandDisplay; // $WAYLAND_DISPLAY
     std::string qpaPlatform;    // $QT_QPA_PLATFORM, may list several with ';'
+    bool xServerAnswers = true; // the X server named by display accepted a connection
 };
 
-// True when an X or Wayland display is named, or when the platform list names
-// one that needs neither (offscreen, minimal, eglfs, linuxfb, vnc, ...).
-// Without a display Qt would abort while creating the application object, so
-// this is asked before that.
+// True when a Wayland display is named, when an X display is named and its
+// server answers, or when the platform list names one that needs neither
+// (offscreen, minimal, eglfs, linuxfb, vnc, ...). Without a display Qt would
+// abort while creating the application object, so this is asked before that.
 bool DisplayAvailable(const DisplayEnvironment &environment);
-// The same for this process's environment.
+// The same for this process's environment; the X server is asked only when
+// the answer depends on it.
 bool DisplayAvailable();
 
 } // namespace lumo

@@ -84,9 +84,14 @@ TEST(DisplayAvailable, NeedsADisplayOrAPluginThatDrawsWithoutOne)
         {{"", "", "xcb;offscreen"}, true},
         {{"", "", "offscreen:fontengine=freetype"}, true},
         {{"", "", "minimal"}, true},
+        // A display that is named but does not answer is no display.
+        {{":99", "", "", false}, false},
+        {{":99", "", "xcb", false}, false},
+        {{":99", "wayland-0", "", false}, true},
+        {{":99", "", "offscreen", false}, true},
     };
     for (const Case &c : cases)
         EXPECT_EQ(DisplayAvailable(c.environment), c.available)
             << "DISPLAY='" << c.environment.display << "' WAYLAND_DISPLAY='" << c.environment.waylandDisplay
-            << "' QT_QPA_PLATFORM='" << c.environment.qpaPlatform << "'";
+            << "' QT_QPA_PLATFORM='" << c.environment.qpaPlatform << "' answers=" << c.environment.xServerAnswers;
 }
