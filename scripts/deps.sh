@@ -11,7 +11,7 @@ PLAYER=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgl-dev libxcb1-dev
   fonts-dejavu-core fonts-liberation
-  libfluidsynth-dev timgm6mb-soundfont
+  libfluidsynth-dev timgm6mb-soundfont libpulse-dev
   # Crash report: code locations through elfutils. Build: libdw-dev; the
   # program's runtime dependency is libdw1.
   libdw-dev libdw1

@@ -1,12 +1,16 @@
 #include "sound/SoundDevices.h"
 
 #include "sound/SoundFontLocator.h"
+#include "sound/SoundServerWatch.h"
 
 #include <QCoreApplication>
-#include <QAudioDevice>
-#include <QMediaDevices>
 
 namespace lumo {
+
+namespace {
+// A local server answers within milliseconds; the greeting asks right away.
+constexpr int kFirstAnswerMs = 1000;
+}
 
 SoundDevices& SoundDevices::Instance() {
     // Parented to the application so it goes away with it.
@@ -14,22 +18,23 @@ SoundDevices& SoundDevices::Instance() {
     return *instance;
 }
 
-SoundDevices::SoundDevices(QObject* parent) : QObject(parent), devices_(new QMediaDevices(this)) {
-    connect(devices_, &QMediaDevices::audioOutputsChanged, this, &SoundDevices::Refresh);
+SoundDevices::SoundDevices(QObject* parent) : QObject(parent), server_(std::make_unique<SoundServerWatch>()) {
+    server_->WaitForFirstAnswer(kFirstAnswerMs);
     Refresh();
 }
 
+SoundDevices::~SoundDevices() = default;
+
 void SoundDevices::Refresh() {
-    wave_ = !QMediaDevices::audioOutputs().isEmpty();
     soundFont_ = FindGeneralMidiSoundFont();
 }
 
 bool SoundDevices::WaveOutputPresent() {
-    return wave_;
+    return server_->OutputPresent();
 }
 
 bool SoundDevices::MidiOutputPresent() {
-    return wave_ && !soundFont_.isEmpty();
+    return WaveOutputPresent() && !soundFont_.isEmpty();
 }
 
 } // namespace lumo

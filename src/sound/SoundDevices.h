@@ -1,17 +1,19 @@
 #pragma once
 // Whether the desktop's sound server offers an output for tones, and with a
-// General MIDI soundfont also for music. Asked four times a second, so the
-// answer comes from a cache that the sound system's change signal refreshes;
-// no call opens a new server connection.
+// General MIDI soundfont also for music. Asked four times a second: the
+// answer comes from the server watch, which follows the server as it goes
+// and comes back, so no call opens a new server connection.
 
 #include "sound/SoundDeviceProbe.h"
 
 #include <QObject>
 #include <QString>
 
-class QMediaDevices;
+#include <memory>
 
 namespace lumo {
+
+class SoundServerWatch;
 
 class SoundDevices : public QObject, public SoundDeviceProbe {
     Q_OBJECT
@@ -20,17 +22,17 @@ public:
     static SoundDevices& Instance();
 
     explicit SoundDevices(QObject* parent = nullptr);
+    ~SoundDevices() override;
 
     bool WaveOutputPresent() override;
     bool MidiOutputPresent() override;
     QString SoundFontPath() const { return soundFont_; }
 
-    // Reads the device list and looks for the soundfont again.
+    // Looks for the soundfont again.
     void Refresh();
 
 private:
-    QMediaDevices* devices_ = nullptr;
-    bool wave_ = false;
+    std::unique_ptr<SoundServerWatch> server_;
     QString soundFont_;
 };
 

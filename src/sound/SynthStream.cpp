@@ -1,10 +1,8 @@
 #include "sound/SynthStream.h"
 
-#include <QAudioFormat>
-#include <QAudioSink>
+#include "sound/SoundServerStream.h"
+
 #include <QFile>
-#include <QAudioDevice>
-#include <QMediaDevices>
 
 #include <fluidsynth.h>
 
@@ -16,6 +14,7 @@ namespace {
 
 constexpr int kBytesPerFrame = 4;               // 16-bit stereo
 constexpr int kOutputBufferMs = 250;            // generous: tones block the main thread, not this one
+constexpr int kChunkFrames = 1024;              // rendered per write
 constexpr qint64 kTailFrames = SynthStream::kSampleRate * 3 / 2;
 constexpr double kGain = 0.35;                  // background music, not a concert
 
@@ -32,6 +31,7 @@ SynthStream::SynthStream(QObject* parent) : QIODevice(parent) {
 }
 
 SynthStream::~SynthStream() {
+    StopOutput();
     CloseFile();
     if (synth_ != nullptr) delete_fluid_synth(synth_);
     if (settings_ != nullptr) delete_fluid_settings(settings_);
@@ -80,44 +80,41 @@ std::string SynthStream::OpenFile(const QString& path, const QString& soundFont)
 
 std::string SynthStream::Start() {
     if (player_ == nullptr) return "Es ist kein Musiktitel geöffnet.";
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) return "Kein Ausgabegerät für Musik vorhanden.";
-    if (fluid_player_play(player_) != FLUID_OK) return "Die Musik kann nicht gestartet werden.";
-
-    QAudioFormat format;
-    format.setSampleRate(kSampleRate);
-    format.setChannelCount(2);
-    format.setSampleFormat(QAudioFormat::Int16);
     StopOutput();
-    sink_ = new QAudioSink(device, format, this);
-    sink_->setBufferSize(kSampleRate * kBytesPerFrame * kOutputBufferMs / 1000);
-    if (!isOpen()) open(QIODevice::ReadOnly);
-    sink_->start(this);
-    if (sink_->error() != QAudio::NoError) {
-        StopOutput();
-        fluid_player_stop(player_);
+    auto stream = std::make_shared<SoundServerStream>();
+    if (!stream->Open(kSampleRate, 2, "Musik", kSampleRate * kBytesPerFrame * kOutputBufferMs / 1000))
         return "Kein Ausgabegerät für Musik vorhanden.";
-    }
+    if (fluid_player_play(player_) != FLUID_OK) return "Die Musik kann nicht gestartet werden.";
+    if (!isOpen()) open(QIODevice::ReadOnly);
+    broken_ = false;
+    writing_ = true;
+    writer_ = std::thread([this, stream] {
+        QByteArray chunk(kChunkFrames * kBytesPerFrame, '\0');
+        while (writing_) {
+            readData(chunk.data(), chunk.size());
+            if (!stream->Write(chunk.constData(), static_cast<std::size_t>(chunk.size()))) {
+                broken_ = true;
+                return;
+            }
+        }
+    });
     return {};
 }
 
 MusicMode SynthStream::Mode() const {
     if (player_ == nullptr) return MusicMode::Failed;
-    if (sink_ != nullptr) {
-        const QAudio::Error error = sink_->error();
-        if (error != QAudio::NoError && error != QAudio::UnderrunError) return MusicMode::Stopped;
-    }
+    if (broken_) return MusicMode::Stopped;
     const int status = fluid_player_get_status(player_);
     if (status == FLUID_PLAYER_PLAYING) return MusicMode::Playing;
-    if (status == FLUID_PLAYER_DONE && sink_ != nullptr && tailFrames_ < kTailFrames) return MusicMode::Playing;
+    if (status == FLUID_PLAYER_DONE && writing_ && tailFrames_ < kTailFrames) return MusicMode::Playing;
     return MusicMode::Stopped;
 }
 
 void SynthStream::StopOutput() {
-    if (sink_ == nullptr) return;
-    sink_->stop();
-    delete sink_;
-    sink_ = nullptr;
+    // A write blocks for at most the server's buffer, so the writer ends soon;
+    // its stream closes with it, dropping what the server had not played.
+    writing_ = false;
+    if (writer_.joinable()) writer_.join();
 }
 
 bool SynthStream::CloseFile() {
@@ -143,6 +140,7 @@ QByteArray SynthStream::RenderFrames(int frames) {
 qint64 SynthStream::readData(char* data, qint64 maxSize) {
     const int frames = static_cast<int>(maxSize / kBytesPerFrame);
     if (frames <= 0) return 0;
+    const std::lock_guard<std::mutex> lock(render_);
     if (synth_ == nullptr) {
         std::memset(data, 0, static_cast<size_t>(frames) * kBytesPerFrame);
     } else {

@@ -1,7 +1,9 @@
 #pragma once
 // The music synthesizer: FluidSynth with the General MIDI soundfont plays one
-// MIDI file and renders it, on demand of the audio output, into 44100 Hz
-// 16-bit stereo. Lives on the audio thread; every method is called there.
+// MIDI file and renders it into 44100 Hz 16-bit stereo, which a writer thread
+// of its own hands to a stream of the sound server (opened anew for every
+// start, so music follows a restarted server). Lives on the audio thread;
+// every method is called there.
 
 #include <QByteArray>
 #include <QIODevice>
@@ -9,9 +11,12 @@
 
 #include "sound/MusicPlayer.h"
 
+#include <atomic>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 
-class QAudioSink;
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
 typedef struct _fluid_player_t fluid_player_t;
@@ -51,8 +56,11 @@ private:
     fluid_player_t* player_ = nullptr;
     QString loadedFont_;
     QByteArray file_;
-    QAudioSink* sink_ = nullptr;
-    qint64 tailFrames_ = 0;  // rendered after the last event, so the last notes ring out
+    std::mutex render_;                  // the synthesizer between writer and audio thread
+    std::thread writer_;
+    std::atomic<bool> writing_{false};   // the writer keeps going
+    std::atomic<bool> broken_{false};    // the server dropped the stream
+    std::atomic<qint64> tailFrames_{0};  // rendered after the last event, so the last notes ring out
 };
 
 } // namespace lumo

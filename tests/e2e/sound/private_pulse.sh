@@ -22,31 +22,34 @@ export PULSE_SERVER=unix:$runtime/pulse/native
 export HOME=$runtime  # cookie and state stay in the temporary folder
 unset PULSE_SINK PULSE_SOURCE
 
-stop_server() {
+# Stops the server and waits for it to go; the command may call it too
+# (with start_pulse_server after it) to restart the server under a program.
+stop_pulse_server() {
   pulseaudio --kill >/dev/null 2>&1
   # pulseaudio --kill finds the server through the runtime folder; wait for it to go.
   for _ in $(seq 1 20); do
-    [ -S "$runtime/pulse/native" ] || break
+    [ -S "$PULSE_RUNTIME_PATH/native" ] || break
     sleep 0.1
   done
-  rm -rf "$runtime"
 }
-trap stop_server EXIT
-
-if ! pulseaudio -D --exit-idle-time=-1 --system=false -n --disallow-exit=false \
+# Starts the server with its null sink as the default; false when it does not answer.
+start_pulse_server() {
+  pulseaudio -D --exit-idle-time=-1 --system=false -n --disallow-exit=false \
     --load="module-null-sink sink_name=lumo_check rate=44100 norewinds=1" \
-    --load="module-native-protocol-unix" --log-target=file:"$runtime/pulse.log" >/dev/null 2>&1; then
-  echo "SKIP: a private PulseAudio server could not be started"
+    --load="module-native-protocol-unix" --log-target=file:"$XDG_RUNTIME_DIR/pulse.log" >/dev/null 2>&1 || return 1
+  for _ in $(seq 1 50); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  pactl info >/dev/null 2>&1 || return 1
+  pactl set-default-sink lumo_check >/dev/null 2>&1
+}
+export -f stop_pulse_server start_pulse_server
+trap 'stop_pulse_server; rm -rf "$runtime"' EXIT
+
+if ! start_pulse_server; then
+  echo "SKIP: a private PulseAudio server could not be started or does not answer"
   exit 77
 fi
-for _ in $(seq 1 50); do
-  pactl info >/dev/null 2>&1 && break
-  sleep 0.1
-done
-if ! pactl info >/dev/null 2>&1; then
-  echo "SKIP: the private PulseAudio server does not answer"
-  exit 77
-fi
-pactl set-default-sink lumo_check >/dev/null 2>&1
 
 "$@"
