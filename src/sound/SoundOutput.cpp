@@ -60,8 +60,8 @@ bool SoundOutput::PlaySync(const PcmSound& sound) {
     auto ticket = std::make_shared<PlaybackTicket>();
     ToneStream* tones = tones_;
     QMetaObject::invokeMethod(tones, [tones, sound, ticket] { tones->Play(sound, ticket); }, Qt::QueuedConnection);
-    // The stream releases the ticket even when the server stalls; the extra
-    // wait here only guards against an audio thread that no longer runs.
+    // A server that stops playing keeps the stream's drain waiting; the
+    // caller gives up on the sound after its length and five seconds.
     const int limitMs = static_cast<int>(sound.DurationUs() / 1000) + 5000;
     if (!ticket->done.tryAcquire(1, limitMs)) return false;
     return ticket->played;
