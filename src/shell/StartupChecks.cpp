@@ -111,8 +111,8 @@ bool DisplayAvailable(const DisplayEnvironment &environment)
 
 bool DisplayAvailable()
 {
-    DisplayEnvironment environment{Environment("DISPLAY"), Environment("WAYLAND_DISPLAY"),
-                                   Environment("QT_QPA_PLATFORM"), false};
+    DisplayEnvironment environment{
+        Environment("DISPLAY"), Environment("WAYLAND_DISPLAY"), Environment("QT_QPA_PLATFORM"), false};
     if (DisplayAvailable(environment))
         return true;
     if (Trim(environment.display).empty())

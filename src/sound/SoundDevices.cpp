@@ -10,7 +10,7 @@ namespace lumo {
 namespace {
 // A local server answers within milliseconds; the greeting asks right away.
 constexpr int kFirstAnswerMs = 1000;
-}
+} // namespace
 
 SoundDevices& SoundDevices::Instance() {
     // Parented to the application so it goes away with it.
@@ -18,23 +18,24 @@ SoundDevices& SoundDevices::Instance() {
     return *instance;
 }
 
-SoundDevices::SoundDevices(QObject* parent) : QObject(parent), server_(std::make_unique<SoundServerWatch>()) {
-    server_->WaitForFirstAnswer(kFirstAnswerMs);
+SoundDevices::SoundDevices(QObject* parent) : QObject(parent), FServer(std::make_unique<SoundServerWatch>())
+{
+    FServer->WaitForFirstAnswer(kFirstAnswerMs);
     Refresh();
 }
 
 SoundDevices::~SoundDevices() = default;
 
 void SoundDevices::Refresh() {
-    soundFont_ = FindGeneralMidiSoundFont();
+    FSoundFont = FindGeneralMidiSoundFont();
 }
 
 bool SoundDevices::WaveOutputPresent() {
-    return server_->OutputPresent();
+    return FServer->OutputPresent();
 }
 
 bool SoundDevices::MidiOutputPresent() {
-    return WaveOutputPresent() && !soundFont_.isEmpty();
+    return WaveOutputPresent() && !FSoundFont.isEmpty();
 }
 
 } // namespace lumo

@@ -26,14 +26,14 @@ public:
 
     bool WaveOutputPresent() override;
     bool MidiOutputPresent() override;
-    QString SoundFontPath() const { return soundFont_; }
+    QString SoundFontPath() const { return FSoundFont; }
 
     // Looks for the soundfont again.
     void Refresh();
 
 private:
-    std::unique_ptr<SoundServerWatch> server_;
-    QString soundFont_;
+    std::unique_ptr<SoundServerWatch> FServer;
+    QString FSoundFont;
 };
 
 } // namespace lumo

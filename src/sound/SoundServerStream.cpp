@@ -6,13 +6,16 @@
 
 namespace lumo {
 
-SoundServerStream::~SoundServerStream() {
+SoundServerStream::~SoundServerStream()
+{
     Close();
 }
 
-bool SoundServerStream::Open(int sampleRate, int channels, const char *what, std::size_t bufferBytes) {
+bool SoundServerStream::Open(int sampleRate, int channels, const char *what, std::size_t bufferBytes)
+{
     Close();
-    if (sampleRate <= 0 || channels <= 0) return false;
+    if (sampleRate <= 0 || channels <= 0)
+        return false;
     pa_sample_spec spec{};
     spec.format = PA_SAMPLE_S16LE;
     spec.rate = static_cast<std::uint32_t>(sampleRate);
@@ -24,27 +27,35 @@ bool SoundServerStream::Open(int sampleRate, int channels, const char *what, std
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     int error = 0;
-    stream_ = pa_simple_new(nullptr, "Lumo", PA_STREAM_PLAYBACK, nullptr, what, &spec, nullptr, &buffer, &error);
-    return stream_ != nullptr;
+    FStream =
+        pa_simple_new(nullptr, "Lumo", PA_STREAM_PLAYBACK, nullptr, what, &spec, nullptr, &buffer, &error);
+    return FStream != nullptr;
 }
 
-bool SoundServerStream::Write(const void *data, std::size_t bytes) {
-    if (stream_ == nullptr) return false;
-    if (bytes == 0) return true;
+bool SoundServerStream::Write(const void *data, std::size_t bytes)
+{
+    if (FStream == nullptr)
+        return false;
+    if (bytes == 0)
+        return true;
     int error = 0;
-    return pa_simple_write(stream_, data, bytes, &error) == 0;
+    return pa_simple_write(FStream, data, bytes, &error) == 0;
 }
 
-bool SoundServerStream::Drain() {
-    if (stream_ == nullptr) return false;
+bool SoundServerStream::Drain()
+{
+    if (FStream == nullptr)
+        return false;
     int error = 0;
-    return pa_simple_drain(stream_, &error) == 0;
+    return pa_simple_drain(FStream, &error) == 0;
 }
 
-void SoundServerStream::Close() {
-    if (stream_ == nullptr) return;
-    pa_simple_free(stream_);
-    stream_ = nullptr;
+void SoundServerStream::Close()
+{
+    if (FStream == nullptr)
+        return;
+    pa_simple_free(FStream);
+    FStream = nullptr;
 }
 
 } // namespace lumo

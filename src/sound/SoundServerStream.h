@@ -19,7 +19,7 @@ public:
     // `what` names the stream in the server's mixer. bufferBytes is what the
     // server holds ahead of playback. False when no server takes the stream.
     bool Open(int sampleRate, int channels, const char *what, std::size_t bufferBytes);
-    bool IsOpen() const { return stream_ != nullptr; }
+    bool IsOpen() const { return FStream != nullptr; }
 
     // Blocks until the server has taken all bytes; false once the stream broke.
     bool Write(const void *data, std::size_t bytes);
@@ -28,7 +28,7 @@ public:
     void Close();
 
 private:
-    pa_simple *stream_ = nullptr;
+    pa_simple *FStream = nullptr;
 };
 
 } // namespace lumo

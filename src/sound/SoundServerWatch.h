@@ -24,7 +24,7 @@ public:
     SoundServerWatch &operator=(const SoundServerWatch &) = delete;
 
     // Connected to a server that lists at least one output. Any thread.
-    bool OutputPresent() const { return outputs_.load() > 0; }
+    bool OutputPresent() const { return FOutputs.load() > 0; }
 
     // Waits up to the time given for the first answer (connected and the
     // outputs counted, or the connection refused), so that the first check
@@ -41,12 +41,12 @@ private:
     static void ServerEvent(pa_context *context, int type, unsigned index, void *self);
     static void RetryDue(pa_mainloop_api *api, pa_time_event *event, const struct timeval *when, void *self);
 
-    pa_threaded_mainloop *loop_ = nullptr;
-    pa_context *context_ = nullptr;
-    pa_time_event *retry_ = nullptr;
-    int counting_ = 0;     // outputs seen in the listing under way
-    bool answered_ = false;
-    std::atomic<int> outputs_{0};
+    pa_threaded_mainloop *FLoop = nullptr;
+    pa_context *FContext = nullptr;
+    pa_time_event *FRetry = nullptr;
+    int FCounting = 0; // outputs seen in the listing under way
+    bool FAnswered = false;
+    std::atomic<int> FOutputs{0};
 };
 
 } // namespace lumo

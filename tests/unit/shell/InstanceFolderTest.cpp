@@ -65,86 +65,86 @@ struct Case {
 TEST(InstanceFolder, TakesOnlyAFolderNoOneElseCanReach)
 {
     const std::vector<Case> cases = {
-        {"the session's private runtime folder",
-         [](const Tree &t) { return t.Places(); },
-         [](const Tree &t) { return t.Run(); }},
+        {"the session's private runtime folder", [](const Tree &t) { return t.Places(); },
+            [](const Tree &t) { return t.Run(); }},
         {"no runtime folder: a folder of our own in the temporary folder",
-         [](const Tree &t) {
-             auto places = t.Places();
-             places.runtimeDir.clear();
-             return places;
-         },
-         [](const Tree &t) { return t.TempOwn(); }},
+            [](const Tree &t) {
+                auto places = t.Places();
+                places.runtimeDir.clear();
+                return places;
+            },
+            [](const Tree &t) { return t.TempOwn(); }},
         {"a runtime folder open to others is not taken",
-         [](const Tree &t) {
-             fs::permissions(t.Run(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                          fs::perms::others_read | fs::perms::others_exec);
-             return t.Places();
-         },
-         [](const Tree &t) { return t.TempOwn(); }},
+            [](const Tree &t) {
+                fs::permissions(t.Run(),
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec);
+                return t.Places();
+            },
+            [](const Tree &t) { return t.TempOwn(); }},
         {"a runtime folder that is a link is not taken, even to a private folder",
-         [](const Tree &t) {
-             fs::create_directory(t.root / "elsewhere");
-             fs::permissions(t.root / "elsewhere", fs::perms::owner_all);
-             fs::create_directory_symlink(t.root / "elsewhere", t.root / "runlink");
-             auto places = t.Places();
-             places.runtimeDir = (t.root / "runlink").string();
-             return places;
-         },
-         [](const Tree &t) { return t.TempOwn(); }},
+            [](const Tree &t) {
+                fs::create_directory(t.root / "elsewhere");
+                fs::permissions(t.root / "elsewhere", fs::perms::owner_all);
+                fs::create_directory_symlink(t.root / "elsewhere", t.root / "runlink");
+                auto places = t.Places();
+                places.runtimeDir = (t.root / "runlink").string();
+                return places;
+            },
+            [](const Tree &t) { return t.TempOwn(); }},
         {"a relative runtime folder is not taken",
-         [](const Tree &t) {
-             auto places = t.Places();
-             places.runtimeDir = "run";
-             return places;
-         },
-         [](const Tree &t) { return t.TempOwn(); }},
+            [](const Tree &t) {
+                auto places = t.Places();
+                places.runtimeDir = "run";
+                return places;
+            },
+            [](const Tree &t) { return t.TempOwn(); }},
         {"our own private folder from an earlier run is used again",
-         [](const Tree &t) {
-             fs::create_directory(t.TempOwn());
-             fs::permissions(t.TempOwn(), fs::perms::owner_all);
-             auto places = t.Places();
-             places.runtimeDir.clear();
-             return places;
-         },
-         [](const Tree &t) { return t.TempOwn(); }},
+            [](const Tree &t) {
+                fs::create_directory(t.TempOwn());
+                fs::permissions(t.TempOwn(), fs::perms::owner_all);
+                auto places = t.Places();
+                places.runtimeDir.clear();
+                return places;
+            },
+            [](const Tree &t) { return t.TempOwn(); }},
         {"a planted link in the temporary folder: the home's cache instead",
-         [](const Tree &t) {
-             fs::create_directory(t.root / "target");
-             fs::permissions(t.root / "target", fs::perms::owner_all);
-             fs::create_directory_symlink(t.root / "target", t.TempOwn());
-             auto places = t.Places();
-             places.runtimeDir.clear();
-             return places;
-         },
-         [](const Tree &t) { return t.CacheOwn(); }},
+            [](const Tree &t) {
+                fs::create_directory(t.root / "target");
+                fs::permissions(t.root / "target", fs::perms::owner_all);
+                fs::create_directory_symlink(t.root / "target", t.TempOwn());
+                auto places = t.Places();
+                places.runtimeDir.clear();
+                return places;
+            },
+            [](const Tree &t) { return t.CacheOwn(); }},
         {"the name taken by a folder open to all: not repaired, the cache instead",
-         [](const Tree &t) {
-             fs::create_directory(t.TempOwn());
-             fs::permissions(t.TempOwn(), fs::perms::all);
-             auto places = t.Places();
-             places.runtimeDir.clear();
-             return places;
-         },
-         [](const Tree &t) { return t.CacheOwn(); }},
+            [](const Tree &t) {
+                fs::create_directory(t.TempOwn());
+                fs::permissions(t.TempOwn(), fs::perms::all);
+                auto places = t.Places();
+                places.runtimeDir.clear();
+                return places;
+            },
+            [](const Tree &t) { return t.CacheOwn(); }},
         {"the name taken by a file: the cache instead",
-         [](const Tree &t) {
-             std::ofstream(t.TempOwn()) << "x";
-             auto places = t.Places();
-             places.runtimeDir.clear();
-             return places;
-         },
-         [](const Tree &t) { return t.CacheOwn(); }},
+            [](const Tree &t) {
+                std::ofstream(t.TempOwn()) << "x";
+                auto places = t.Places();
+                places.runtimeDir.clear();
+                return places;
+            },
+            [](const Tree &t) { return t.CacheOwn(); }},
         {"both names taken: no folder at all",
-         [](const Tree &t) {
-             std::ofstream(t.TempOwn()) << "x";
-             fs::create_directories(t.CacheOwn().parent_path());
-             std::ofstream(t.CacheOwn()) << "x";
-             auto places = t.Places();
-             places.runtimeDir.clear();
-             return places;
-         },
-         [](const Tree &) { return fs::path(); }},
+            [](const Tree &t) {
+                std::ofstream(t.TempOwn()) << "x";
+                fs::create_directories(t.CacheOwn().parent_path());
+                std::ofstream(t.CacheOwn()) << "x";
+                auto places = t.Places();
+                places.runtimeDir.clear();
+                return places;
+            },
+            [](const Tree &) { return fs::path(); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.label);

@@ -93,5 +93,6 @@ TEST(DisplayAvailable, NeedsADisplayOrAPluginThatDrawsWithoutOne)
     for (const Case &c : cases)
         EXPECT_EQ(DisplayAvailable(c.environment), c.available)
             << "DISPLAY='" << c.environment.display << "' WAYLAND_DISPLAY='" << c.environment.waylandDisplay
-            << "' QT_QPA_PLATFORM='" << c.environment.qpaPlatform << "' answers=" << c.environment.xServerAnswers;
+            << "' QT_QPA_PLATFORM='" << c.environment.qpaPlatform
+            << "' answers=" << c.environment.xServerAnswers;
 }
