@@ -1,5 +1,7 @@
 #include "common/FileHelpers.h"
 
+#include "common/PrivateFolder.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -46,8 +48,7 @@ std::string ProgramFolder()
 
 std::string TempFolderPath()
 {
-    const char *tmp = std::getenv("TMPDIR");
-    return WithSlash(tmp && *tmp ? std::string(tmp) : std::string("/tmp"));
+    return WithSlash(PrivateTempFolder());
 }
 
 std::string ReadTextFile(const std::string &path)

@@ -12,7 +12,8 @@ std::string ProgramBaseName();
 // The folder holding the program file, ending with '/'.
 std::string ProgramFolder();
 
-// The user's temporary folder ($TMPDIR, else /tmp), ending with '/'.
+// The user's private temporary folder (PrivateTempFolder()), ending with '/';
+// empty when no private folder can be had, and then nothing is to be put there.
 std::string TempFolderPath();
 
 // The whole file as one byte string; empty when the file does not exist. A file

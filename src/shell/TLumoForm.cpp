@@ -2,6 +2,7 @@
 
 #include "LumoVersion.h"
 #include "common/FileHelpers.h"
+#include "common/PrivateFolder.h"
 #include "common/ScreenCursor.h"
 #include "companion/AnimatedPicture.h"
 #include "engine/ClockSeededRandom.h"
@@ -84,11 +85,10 @@ TLumoForm::TLumoForm(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Framele
     }
     SetScreenCursor(ScreenCursorShape::Wait);
 
-    // A stale copy of the program in the temporary folder goes.
-    const QString stale = QString::fromStdString(TempFolderPath())
-        + QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    if (QFileInfo(stale).isFile())
-        QFile::remove(stale);
+    // A stale copy of the program in the temporary folder goes; only our own
+    // regular file there, nothing else that bears its name.
+    RemoveOwnRegularFile(PrivateTempFolder(),
+        QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName()).toStdString());
 
     FProgramVersion = QStringLiteral(LUMO_VERSION);
     panel_menue->lb_menue->setText(FMarquee->CaptionText() + QStringLiteral(" Vers. ") + FProgramVersion);

@@ -8,6 +8,10 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -99,33 +103,41 @@ class TempFolderTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (const char *old = std::getenv("TMPDIR"))
-            saved = old;
+        for (const char *name : {"TMPDIR", "XDG_RUNTIME_DIR"}) {
+            const char *old = std::getenv(name);
+            saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        }
+        unsetenv("XDG_RUNTIME_DIR");
     }
     void TearDown() override
     {
-        if (saved)
-            setenv("TMPDIR", saved->c_str(), 1);
-        else
-            unsetenv("TMPDIR");
+        for (const auto &[name, value] : saved) {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
     }
-    std::optional<std::string> saved;
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
 };
 
-TEST_F(TempFolderTest, EndsWithSlash)
+// The shared folder itself is never the answer, only the user's own folder in it.
+TEST_F(TempFolderTest, OwnFolderInTheSharedOneEndsWithSlash)
 {
-    setenv("TMPDIR", "/var/tmp/lumo", 1);
-    EXPECT_EQ(lumo::TempFolderPath(), "/var/tmp/lumo/");
+    const std::string own = "lumo-" + std::to_string(geteuid()) + "/";
+    setenv("TMPDIR", "/var/tmp", 1);
+    EXPECT_EQ(lumo::TempFolderPath(), "/var/tmp/" + own);
     setenv("TMPDIR", "/var/tmp/", 1);
-    EXPECT_EQ(lumo::TempFolderPath(), "/var/tmp/");
+    EXPECT_EQ(lumo::TempFolderPath(), "/var/tmp/" + own);
 }
 
 TEST_F(TempFolderTest, FallsBackToTmp)
 {
+    const std::string own = "/tmp/lumo-" + std::to_string(geteuid()) + "/";
     unsetenv("TMPDIR");
-    EXPECT_EQ(lumo::TempFolderPath(), "/tmp/");
+    EXPECT_EQ(lumo::TempFolderPath(), own);
     setenv("TMPDIR", "", 1);
-    EXPECT_EQ(lumo::TempFolderPath(), "/tmp/");
+    EXPECT_EQ(lumo::TempFolderPath(), own);
 }
 
 } // namespace
