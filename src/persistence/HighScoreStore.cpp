@@ -1,12 +1,13 @@
 #include "persistence/HighScoreStore.h"
 
+#include "common/CheckedSave.h"
 #include "common/FileHelpers.h"
+#include "common/RegularFileRead.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <utility>
@@ -39,13 +40,8 @@ HighScoreStore HighScoreStore::ForProgram()
 
 std::string HighScoreStore::Read() const
 {
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {};
-    return bytes.toStdString();
+    RegularFileContent content = ReadRegularFile(QFile::encodeName(m_filePath).toStdString(), kMaxFileBytes);
+    return content.outcome == ReadOutcome::Read ? std::move(content.bytes) : std::string();
 }
 
 bool HighScoreStore::Write(const std::string &bytes) const
@@ -53,14 +49,7 @@ bool HighScoreStore::Write(const std::string &bytes) const
     const QString folder = QFileInfo(m_filePath).absolutePath();
     if (!QDir().mkpath(folder))
         return false;
-    QSaveFile file(m_filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const auto size = static_cast<qint64>(bytes.size());
-    // Without commit() the temporary file is dropped and the old list stays.
-    if (file.write(bytes.data(), size) != size)
-        return false;
-    return file.commit();
+    return SaveFileAtomically(QFile::encodeName(m_filePath).toStdString(), bytes);
 }
 
 } // namespace lumo

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <string>
 
 namespace lumo {
@@ -23,11 +24,17 @@ public:
 
     const QString &filePath() const { return m_filePath; }
 
-    // The file's bytes; empty when it is missing or cannot be read.
+    // A real list is under 200 bytes; anything beyond this is not one.
+    static constexpr std::size_t kMaxFileBytes = 64 * 1024;
+
+    // The file's bytes; empty when it is missing, cannot be read, is larger
+    // than kMaxFileBytes or is no regular file (a link, FIFO, device or
+    // folder counts as missing).
     std::string Read() const;
 
-    // Replaces the file atomically (a new file renamed over the old one), so
-    // an interrupted save leaves the old list intact. False on failure.
+    // Replaces the file atomically and checked (SaveFileAtomically), so an
+    // interrupted save or a full disk leaves the old list intact. Never writes
+    // through a link or into anything but a regular file. False on failure.
     bool Write(const std::string &bytes) const;
 
 private:

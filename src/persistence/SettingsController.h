@@ -20,7 +20,9 @@ public:
     // wave device) and plays the switch-on tone when it switches sound on.
     void ReadSettings();
 
-    // Only when the user ends the program through an end button.
+    // Only when the user ends the program through an end button. A value
+    // this run did not read (no wave device) and the user did not change is
+    // left as stored, so a run without sound does not erase the settings.
     void WriteSettings();
 
     const SettingsStore &store() const { return m_store; }
@@ -30,6 +32,11 @@ private:
     UserSettings &m_settings;
     SettingsPanel &m_panel;
     SettingsHost &m_host;
+    // What the store held at start-up, whether its values were applied, and
+    // the switches as start-up left them.
+    StoredSettings m_stored;
+    bool m_appliedStored = false;
+    UserSettings m_afterRead;
 };
 
 } // namespace lumo

@@ -1,12 +1,17 @@
 #include "persistence/SettingsStore.h"
 
+#include "common/CheckedSave.h"
 #include "common/FileHelpers.h"
+#include "common/RegularFileRead.h"
+#include "persistence/SettingsText.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QVariant>
 
 #include <utility>
+#include <vector>
 
 namespace lumo {
 
@@ -16,71 +21,65 @@ constexpr auto kSound = "OptSound";
 constexpr auto kAnimation = "OptAni";
 constexpr auto kMusic = "OptMidi";
 
-// Only a number is a value; any non-zero number reads as on. Text that is not
-// a number, lists and other stored types count as missing.
-std::optional<bool> SwitchValue(const QSettings &settings, const char *key)
-{
-    const QVariant value = settings.value(QLatin1String(key));
-    if (!value.isValid())
-        return std::nullopt;
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return value.toLongLong() != 0;
-    case QMetaType::QString: {
-        bool ok = false;
-        const qlonglong number = value.toString().trimmed().toLongLong(&ok, 10);
-        // A 32-bit number, read signed or unsigned.
-        if (!ok || number < -2147483648LL || number > 4294967295LL)
-            return std::nullopt;
-        return number != 0;
-    }
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 SettingsStore::SettingsStore(QString filePath) : m_filePath(std::move(filePath)) {}
 
 SettingsStore SettingsStore::ForProgram()
 {
+    // QSettings only names the file here; it never reads or writes it.
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
                              QStringLiteral("vemu"), QString::fromStdString(ProgramBaseName()).toUpper());
     return SettingsStore(settings.fileName());
 }
 
+std::string SettingsStore::LocalPath() const
+{
+    return QFile::encodeName(m_filePath).toStdString();
+}
+
 bool SettingsStore::Exists() const
 {
-    const QFileInfo info(m_filePath);
-    return info.isFile() && info.isReadable();
+    return Load().has_value();
+}
+
+std::optional<StoredSettings> SettingsStore::Load() const
+{
+    const RegularFileContent content = ReadRegularFile(LocalPath(), kMaxFileBytes);
+    if (content.outcome != ReadOutcome::Read)
+        return std::nullopt;
+    return StoredSettings{ReadSettingsSwitch(content.bytes, kSound),
+                          ReadSettingsSwitch(content.bytes, kAnimation),
+                          ReadSettingsSwitch(content.bytes, kMusic)};
 }
 
 StoredSettings SettingsStore::Read() const
 {
-    StoredSettings stored;
-    if (!Exists())
-        return stored;
-    const QSettings settings(m_filePath, QSettings::IniFormat);
-    stored.sound = SwitchValue(settings, kSound);
-    stored.animation = SwitchValue(settings, kAnimation);
-    stored.music = SwitchValue(settings, kMusic);
-    return stored;
+    return Load().value_or(StoredSettings{});
+}
+
+bool SettingsStore::Write(const SettingsUpdate &update) const
+{
+    const std::string path = LocalPath();
+    const RegularFileContent old = ReadRegularFile(path, kMaxFileBytes);
+    // Only a missing store is created; whatever else is there stays untouched.
+    if (old.outcome != ReadOutcome::Read && old.outcome != ReadOutcome::Missing)
+        return false;
+    std::vector<SettingsSwitch> switches;
+    if (update.sound)
+        switches.push_back({kSound, *update.sound});
+    if (update.animation)
+        switches.push_back({kAnimation, *update.animation});
+    if (update.music)
+        switches.push_back({kMusic, *update.music});
+    if (!QDir().mkpath(QFileInfo(m_filePath).absolutePath()))
+        return false;
+    return SaveFileAtomically(path, WriteSettingsSwitches(old.bytes, switches));
 }
 
 bool SettingsStore::Write(bool sound, bool animation, bool music) const
 {
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    if (!settings.isWritable())
-        return false;
-    settings.setValue(QLatin1String(kSound), sound ? 1 : 0);
-    settings.setValue(QLatin1String(kAnimation), animation ? 1 : 0);
-    settings.setValue(QLatin1String(kMusic), music ? 1 : 0);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return Write(SettingsUpdate{sound, animation, music});
 }
 
 } // namespace lumo

@@ -176,6 +176,66 @@ private slots:
         QVERIFY(next.settings.FMusicOn);
     }
 
+    // A run without a wave device applies none of the stored values; what the
+    // user did not change in it goes back as it was stored.
+    void runWithoutSoundKeepsWhatItDidNotRead_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("switchAnimation");
+        QTest::addColumn<QByteArray>("expected");
+
+        QTest::newRow("all on, nothing changed") << QByteArray("[General]\nOptAni=1\nOptMidi=1\nOptSound=1\n")
+                                                 << false << QByteArray("OptAni=1 OptMidi=1 OptSound=1");
+        QTest::newRow("mixed, nothing changed") << QByteArray("[General]\nOptAni=0\nOptMidi=1\nOptSound=1\n")
+                                                << false << QByteArray("OptAni=0 OptMidi=1 OptSound=1");
+        QTest::newRow("all off, animation switched on")
+            << QByteArray("[General]\nOptAni=0\nOptMidi=0\nOptSound=0\n") << true
+            << QByteArray("OptAni=1 OptMidi=0 OptSound=0");
+        QTest::newRow("values missing: the run's values")
+            << QByteArray("[General]\nOptMidi=1\n") << false << QByteArray("OptAni=0 OptMidi=1 OptSound=0");
+    }
+
+    void runWithoutSoundKeepsWhatItDidNotRead()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, switchAnimation);
+        QFETCH(QByteArray, expected);
+
+        WriteFile(m_storePath, stored);
+        Rig rig(m_storePath);
+        rig.host.wave = false;
+        rig.controller.ReadSettings();
+        rig.ApplyStartup();
+        QVERIFY(!rig.settings.FSoundOn);
+        QVERIFY(!rig.settings.FAnimationOn);
+        if (switchAnimation)
+            rig.panel->bt_aniClick();
+        rig.controller.WriteSettings();
+        QVERIFY(rig.host.infos.isEmpty());
+
+        const StoredSettings after = SettingsStore(m_storePath).Read();
+        QByteArray text;
+        for (const auto &[key, value] : {std::pair{"OptAni", after.animation}, std::pair{"OptMidi", after.music},
+                                         std::pair{"OptSound", after.sound}})
+            text += QByteArray(key) + "=" + (value ? (*value ? "1" : "0") : "?") + " ";
+        QCOMPARE(text.trimmed(), expected);
+    }
+
+    // With a wave device every value was read, so every value is written.
+    void runWithSoundWritesWhatTheRunShows()
+    {
+        WriteFile(m_storePath, "[General]\nOptAni=1\nOptMidi=1\nOptSound=1\n");
+        Rig rig(m_storePath);
+        rig.controller.ReadSettings();
+        rig.host.ready = true;
+        rig.panel->bt_aniClick(); // the animation ran; now off
+        rig.controller.WriteSettings();
+        const StoredSettings after = SettingsStore(m_storePath).Read();
+        QCOMPARE(after.animation, std::optional<bool>(false));
+        QCOMPARE(after.music, std::optional<bool>(true));
+        QCOMPARE(after.sound, std::optional<bool>(true));
+    }
+
     void writeFailureShowsTheMessage()
     {
         // A regular file where the store's folder should be: root cannot write
