@@ -1,6 +1,8 @@
 #include "sound/SynthStream.h"
 
+#include "common/RegularFileRead.h"
 #include "sound/SoundServerStream.h"
+#include "sound/TrackStore.h"
 
 #include <QFile>
 
@@ -62,9 +64,11 @@ bool SynthStream::EnsureSynth(const QString& soundFont) {
 std::string SynthStream::OpenFile(const QString& path, const QString& soundFont) {
     // One piece at a time: a finished piece still open is closed by the caller first.
     if (player_ != nullptr) return "Das Musikgerät ist noch mit einem Musiktitel belegt.";
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "Die Musikdatei kann nicht gelesen werden.";
-    QByteArray bytes = file.readAll();
+    // Only a regular file of this user and no larger than a stored piece.
+    const RegularFileContent content =
+        ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxTrackBytes, FileOwner::Me);
+    if (content.outcome != ReadOutcome::Read) return "Die Musikdatei kann nicht gelesen werden.";
+    QByteArray bytes = QByteArray::fromStdString(content.bytes);
     if (!bytes.startsWith("MThd")) return "Die Musikdatei ist keine MIDI-Datei.";
     if (!EnsureSynth(soundFont)) return "Die Klangdatei für die Musik kann nicht geladen werden.";
     player_ = new_fluid_player(synth_);

@@ -38,7 +38,10 @@ click_music_label
 # The piece is written to the temporary folder before it plays: a missing file
 # means the click did not switch the music on, which is a different fault from
 # music that plays silently.
-wait_for 5 '[ -s "$TMPDIR/~LUMO.TMP" ]' || fail "no music piece in the temporary folder 5 s after the click on the music label"
+# The private runtime folder of the sound server's set-up is the user's own
+# temporary folder; the shared one stays empty.
+wait_for 5 '[ -s "$XDG_RUNTIME_DIR/~LUMO.TMP" ]' || fail "no music piece in the private temporary folder 5 s after the click on the music label"
+[ -z "$(ls -A "$TMPDIR")" ] || fail "files in the shared temporary folder: $(ls -A "$TMPDIR")"
 echo "music piece written $(( $(now_ms) - clicked )) ms after the click"
 sleep 10
 stop_recording

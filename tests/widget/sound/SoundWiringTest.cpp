@@ -22,6 +22,8 @@
 #include <tuple>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace lumo;
 using namespace lumo::testing;
 
@@ -72,8 +74,10 @@ private slots:
     void initTestCase()
     {
         QVERIFY(temp.isValid());
-        // The music's temporary file goes into a folder of this test.
+        // The music's temporary file goes into the user's own folder inside a
+        // folder of this test.
         qputenv("TMPDIR", temp.path().toLocal8Bit());
+        qunsetenv("XDG_RUNTIME_DIR");
     }
 
     void init()
@@ -269,7 +273,8 @@ private slots:
         QCOMPARE(Label()->toolTip(), QStringLiteral("Musik ausschalten"));
 
         // The piece is in the temporary file, byte for byte.
-        QCOMPARE(Parts(*form).MusicTempFile(), temp.path() + QStringLiteral("/~LUMO.TMP"));
+        QCOMPARE(Parts(*form).MusicTempFile(),
+                 temp.path() + QStringLiteral("/lumo-%1/~LUMO.TMP").arg(geteuid()));
         QFile file(Parts(*form).MusicTempFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), *ReadResourceByName(":/music", "DATA_1"));
