@@ -35,6 +35,8 @@ TESTS=(
   # The package test: the .deb, its checks, and the Wayland smoke test.
   dpkg-dev fakeroot lintian appstream desktop-file-utils file man-db strace
   weston qt6-wayland
+  # Fuzzing the parsers with libFuzzer (scripts/fuzz.sh).
+  clang libclang-rt-14-dev
 )
 
 # tools/sounds/make_sounds.sh, tools/music/make_music.py, lumo-bench.

@@ -25,3 +25,8 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUMO_SANITIZE=ON -D
 cmake --build build/asan -j "$JOBS"
 echo "== tests under ASan/UBSan (unit, widget) =="
 (cd build/asan && ctest --output-on-failure -j "$JOBS" -L "unit|widget")
+
+# The parsers under libFuzzer; 30 s per target keeps the whole run within its
+# time (scripts/fuzz.sh alone defaults to 60 s).
+echo "== fuzzing (libFuzzer) =="
+scripts/fuzz.sh "${LUMO_FUZZ_SECONDS:-30}"
