@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
+#include <QStandardPaths>
 
 #include <utility>
 #include <vector>
@@ -27,10 +27,12 @@ SettingsStore::SettingsStore(QString filePath) : m_filePath(std::move(filePath))
 
 SettingsStore SettingsStore::ForProgram()
 {
-    // QSettings only names the file here; it never reads or writes it.
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                             QStringLiteral("vemu"), QString::fromStdString(ProgramBaseName()).toUpper());
-    return SettingsStore(settings.fileName());
+    // Where QSettings keeps a user's native settings on this system. Not asked
+    // of QSettings itself: constructing one reads the file, which hangs on a
+    // FIFO there.
+    return SettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                         + QStringLiteral("/vemu/") + QString::fromStdString(ProgramBaseName()).toUpper()
+                         + QStringLiteral(".conf"));
 }
 
 std::string SettingsStore::LocalPath() const
