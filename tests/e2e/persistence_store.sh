@@ -37,7 +37,7 @@ main_window() {
       wait "$E2E_PID"
       state="ended with status $?"
     fi
-    e2e_fail "the main window did not appear ($state); log: $(cat "$E2E_TMP"/lumo-*.log)"
+    e2e_fail "the main window did not appear ($state, start ${E2E_CASE:-}); log: $(cat "$E2E_TMP"/lumo-*.log)"
   fi
   MAIN=$(e2e_window_sized "$E2E_PID" "$MAIN_SIZE")
   read -r MX MY < <(e2e_position_of "$MAIN")
@@ -52,7 +52,7 @@ list_picture() {
 }
 
 wait_gone() {
-  e2e_wait_for 10 '! kill -0 $E2E_PID 2>/dev/null' || e2e_fail "the program did not end ($1)"
+  e2e_wait_for 10 '! kill -0 $E2E_PID 2>/dev/null' || e2e_fail "the program did not end ($1); windows: $(e2e_windows_of $E2E_PID); log: $(cat "$E2E_TMP"/lumo-*.log)"
 }
 
 # 1. No list, no store: closed through the window manager, nothing is stored.
@@ -78,6 +78,32 @@ wait_gone "after bt_ende"
 [ -f "$STORE" ] || e2e_fail "bt_ende did not store the settings"
 for key in OptSound OptAni OptMidi; do
   grep -qx "$key=0" "$STORE" || e2e_fail "$key is not stored as 0 after a first run: $(cat "$STORE")"
+done
+
+# 3. A FIFO at both files counts as no file: the start does not hang on it,
+#    and both FIFOs are left as they were.
+rm -f "$PROG_DIR/Lumo.HSC" "$STORE"
+mkfifo "$PROG_DIR/Lumo.HSC" "$STORE"
+E2E_CASE=fifo
+e2e_start_lumo fifo
+main_window
+# Ended without saving; the window manager's close needs the focus, which a
+# window that just came up does not always have yet.
+kill -TERM "$E2E_PID"
+wait_gone "after SIGTERM with FIFOs"
+[ -p "$PROG_DIR/Lumo.HSC" ] && [ -p "$STORE" ] || e2e_fail "a FIFO at a store path was replaced"
+
+# 4. Stored 1/1/1 and a run without a sound server, which reads none of the
+#    values: bt_ende stores them back as they were.
+rm -f "$PROG_DIR/Lumo.HSC" "$STORE"
+printf '[General]\nOptAni=1\nOptMidi=1\nOptSound=1\n' >"$STORE"
+E2E_CASE=nosound
+e2e_start_lumo nosound
+main_window
+xdotool mousemove "$(( MX + 2 + 756 + 12 ))" "$(( MY + 2 + 7 + 12 ))" click 1
+wait_gone "after bt_ende without sound"
+for key in OptSound OptAni OptMidi; do
+  grep -qx "$key=1" "$STORE" || e2e_fail "$key stored 1 was overwritten by a run without sound: $(cat "$STORE")"
 done
 
 echo "list pixels changed by the file: ${DIFF%% *}"
