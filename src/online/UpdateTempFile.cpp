@@ -22,6 +22,9 @@ std::string UpdateTempName(std::uint64_t tick, const std::string &name)
 
 CreatedFile CreateUpdateTempFile(const std::string &folder, std::uint64_t tick, const std::string &name)
 {
+    // No private temporary folder could be had: nothing goes anywhere else.
+    if (folder.empty() || folder.front() != '/')
+        return {};
     constexpr int kTries = 16;
     for (int i = 0; i < kTries; ++i) {
         const std::string path = folder + UpdateTempName(tick + static_cast<std::uint64_t>(i), name);

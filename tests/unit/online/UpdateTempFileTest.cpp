@@ -65,6 +65,11 @@ TEST_F(UpdateTempFileTest, GivesUpWhenTheFolderIsMissing)
     const CreatedFile file = CreateUpdateTempFile(folder + "missing/", 1, "Lumo");
     EXPECT_EQ(file.fd, -1);
     EXPECT_TRUE(file.path.empty());
+    // Without a private temporary folder the path would be relative to
+    // wherever the program was started.
+    const CreatedFile nowhere = CreateUpdateTempFile("", 1, "Lumo");
+    EXPECT_EQ(nowhere.fd, -1);
+    EXPECT_FALSE(std::filesystem::exists("$$$TEMP1Lumo"));
 }
 
 TEST_F(UpdateTempFileTest, TicksOnlyRunForward)
