@@ -2,6 +2,7 @@
 # Builds the parsers' fuzz targets with Debian's clang and libFuzzer (with
 # AddressSanitizer and UndefinedBehaviorSanitizer) and runs each for a bounded
 # time. Usage: scripts/fuzz.sh [seconds per target, default 60]
+# LUMO_FUZZ_RUNS=N runs each target for N inputs instead, however long it takes.
 # A finding stops the run with the crashing input left in build/fuzz/<target>/
 # and the log in build/fuzz/<target>.log.
 set -euo pipefail
@@ -32,9 +33,11 @@ for name in fuzz_update_info fuzz_high_score_load fuzz_settings_text; do
   mkdir -p "$corpus"
   seeds=()
   [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
-  echo "== $name: ${SECONDS_EACH} s =="
+  echo "== $name: ${limit[*]} =="
+  limit=(-max_total_time="$SECONDS_EACH")
+  [ -n "${LUMO_FUZZ_RUNS:-}" ] && limit=(-runs="$LUMO_FUZZ_RUNS")
   rc=0
-  (cd "$OUT/$name" && "$OUT/bin/$name" -max_total_time="$SECONDS_EACH" -max_len=4096 -timeout=10 \
+  (cd "$OUT/$name" && "$OUT/bin/$name" "${limit[@]}" -max_len=4096 -timeout=10 \
      -rss_limit_mb=1024 -print_final_stats=1 "$corpus" "${seeds[@]/#/$ROOT/}") >"$OUT/$name.log" 2>&1 || rc=$?
   grep -E "^stat::(number_of_executed_units|peak_rss_mb)|^#[0-9]+ +DONE|ERROR|SUMMARY|Test unit written" \
     "$OUT/$name.log" || true
