@@ -13,9 +13,18 @@ namespace lumo {
 
 namespace {
 
-ssize_t SystemWrite(int fd, const void *data, size_t size) { return ::write(fd, data, size); }
-int SystemFsync(int fd) { return ::fsync(fd); }
-int SystemClose(int fd) { return ::close(fd); }
+ssize_t SystemWrite(int fd, const void *data, size_t size)
+{
+    return ::write(fd, data, size);
+}
+int SystemFsync(int fd)
+{
+    return ::fsync(fd);
+}
+int SystemClose(int fd)
+{
+    return ::close(fd);
+}
 int SystemRenameat(int fromDir, const char *from, int toDir, const char *to)
 {
     return ::renameat(fromDir, from, toDir, to);
@@ -45,8 +54,8 @@ std::string TemporaryName(const std::string &name, unsigned attempt)
 {
     static std::atomic<unsigned> counter{0};
     const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    return "." + name + "." + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-"
-        + std::to_string((static_cast<unsigned long long>(ticks) + attempt) % 1000000007ULL) + ".new";
+    return "." + name + "." + std::to_string(getpid()) + "-" + std::to_string(counter++) + "-" +
+        std::to_string((static_cast<unsigned long long>(ticks) + attempt) % 1000000007ULL) + ".new";
 }
 
 } // namespace
@@ -57,12 +66,13 @@ const SaveCalls &SystemSaveCalls()
     return calls;
 }
 
-bool SaveFileAtomically(const std::string &path, const std::string &bytes, mode_t mode,
-                        const SaveCalls &calls)
+bool SaveFileAtomically(
+    const std::string &path, const std::string &bytes, mode_t mode, const SaveCalls &calls)
 {
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string(".")
-        : slash == 0 ? std::string("/") : path.substr(0, slash);
+        : slash == 0                                      ? std::string("/")
+                                                          : path.substr(0, slash);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name.empty() || name == "." || name == "..")
         return false;
@@ -72,7 +82,7 @@ bool SaveFileAtomically(const std::string &path, const std::string &bytes, mode_
         return false;
     struct stat target {};
     if (fstatat(dir, name.c_str(), &target, AT_SYMLINK_NOFOLLOW) == 0 ? !S_ISREG(target.st_mode)
-                                                                       : errno != ENOENT) {
+                                                                      : errno != ENOENT) {
         close(dir);
         return false;
     }

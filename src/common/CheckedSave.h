@@ -29,6 +29,6 @@ const SaveCalls &SystemSaveCalls();
 // file gets mode & ~umask. False on any failure, with the old file untouched
 // and no temporary file left behind.
 bool SaveFileAtomically(const std::string &path, const std::string &bytes, mode_t mode = 0666,
-                        const SaveCalls &calls = SystemSaveCalls());
+    const SaveCalls &calls = SystemSaveCalls());
 
 } // namespace lumo

@@ -14,9 +14,8 @@ namespace {
 
 bool IsPrivate(const struct stat &info)
 {
-    return S_ISDIR(info.st_mode) && info.st_uid == geteuid()
-        && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0
-        && (info.st_mode & S_IRWXU) == S_IRWXU;
+    return S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & (S_IRWXG | S_IRWXO)) == 0 &&
+        (info.st_mode & S_IRWXU) == S_IRWXU;
 }
 
 std::string Environment(const char *name)
@@ -97,9 +96,9 @@ bool RemoveOwnRegularFile(const std::string &folder, const std::string &name)
     bool removed = false;
     // Checked through the open folder, so the folder checked is the one the
     // file is deleted from.
-    if (fstat(dir, &info) == 0 && IsPrivate(info)
-        && fstatat(dir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0
-        && S_ISREG(info.st_mode) && info.st_uid == geteuid())
+    if (fstat(dir, &info) == 0 && IsPrivate(info) &&
+        fstatat(dir, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+        info.st_uid == geteuid())
         removed = unlinkat(dir, name.c_str(), 0) == 0;
     close(dir);
     return removed;

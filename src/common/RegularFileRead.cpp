@@ -13,18 +13,18 @@ namespace {
 
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd) : FFd(fd) {}
     ~FileDescriptor()
     {
-        if (m_fd >= 0)
-            close(m_fd);
+        if (FFd >= 0)
+            close(FFd);
     }
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int get() const { return m_fd; }
+    int get() const { return FFd; }
 
 private:
-    int m_fd;
+    int FFd;
 };
 
 RegularFileContent Outcome(ReadOutcome outcome)

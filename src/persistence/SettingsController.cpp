@@ -40,8 +40,7 @@ void SettingsController::WriteSettings()
         const bool keepStored = !m_appliedStored && stored.has_value() && now == atStart;
         return keepStored ? std::nullopt : std::optional<bool>(now);
     };
-    const SettingsUpdate update{
-        value(m_settings.FSoundOn, m_afterRead.FSoundOn, m_stored.sound),
+    const SettingsUpdate update{value(m_settings.FSoundOn, m_afterRead.FSoundOn, m_stored.sound),
         value(m_settings.FAnimationOn, m_afterRead.FAnimationOn, m_stored.animation),
         value(m_settings.FMusicOn, m_afterRead.FMusicOn, m_stored.music)};
     if (!m_store.Write(update)) {

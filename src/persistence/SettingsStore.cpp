@@ -30,9 +30,9 @@ SettingsStore SettingsStore::ForProgram()
     // Where QSettings keeps a user's native settings on this system. Not asked
     // of QSettings itself: constructing one reads the file, which hangs on a
     // FIFO there.
-    return SettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                         + QStringLiteral("/vemu/") + QString::fromStdString(ProgramBaseName()).toUpper()
-                         + QStringLiteral(".conf"));
+    return SettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/vemu/") + QString::fromStdString(ProgramBaseName()).toUpper() +
+        QStringLiteral(".conf"));
 }
 
 std::string SettingsStore::LocalPath() const
@@ -51,8 +51,7 @@ std::optional<StoredSettings> SettingsStore::Load() const
     if (content.outcome != ReadOutcome::Read)
         return std::nullopt;
     return StoredSettings{ReadSettingsSwitch(content.bytes, kSound),
-                          ReadSettingsSwitch(content.bytes, kAnimation),
-                          ReadSettingsSwitch(content.bytes, kMusic)};
+        ReadSettingsSwitch(content.bytes, kAnimation), ReadSettingsSwitch(content.bytes, kMusic)};
 }
 
 StoredSettings SettingsStore::Read() const

@@ -74,8 +74,7 @@ std::optional<bool> SwitchOf(std::string_view value)
 }
 
 // Walks the lines and tells for each whether it lies in the general section.
-template <typename Visit>
-void ForEachLine(const std::vector<std::string_view> &lines, Visit visit)
+template <typename Visit> void ForEachLine(const std::vector<std::string_view> &lines, Visit visit)
 {
     bool general = true;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -121,8 +120,8 @@ std::string WriteSettingsSwitches(std::string_view text, const std::vector<Setti
         if (!found[s])
             missing.push_back(switches[s].key + (switches[s].on ? "=1" : "=0"));
     }
-    const auto header = std::find_if(lines.begin(), lines.end(),
-                                     [](std::string_view line) { return Trimmed(line) == kGeneral; });
+    const auto header = std::find_if(
+        lines.begin(), lines.end(), [](std::string_view line) { return Trimmed(line) == kGeneral; });
     if (header != lines.end()) {
         out.insert(out.begin() + (header - lines.begin()) + 1, missing.begin(), missing.end());
     } else if (!missing.empty()) {

@@ -20,9 +20,11 @@ ResourceTrackStore::ResourceTrackStore(QString filePath) : filePath_(std::move(f
 
 bool ResourceTrackStore::SaveTrack(int track) {
     const auto bytes = ReadResourceByName(QStringLiteral(":/music"), QStringLiteral("data_%1").arg(track));
-    if (!bytes || static_cast<std::size_t>(bytes->size()) > kMaxTrackBytes) return false;
+    if (!bytes || static_cast<std::size_t>(bytes->size()) > kMaxTrackBytes)
+        return false;
     // Outside a private folder (none could be had) nothing is written.
-    if (!QFileInfo(filePath_).isAbsolute()) return false;
+    if (!QFileInfo(filePath_).isAbsolute())
+        return false;
     // Written aside, checked and renamed, so a failed write leaves the previous
     // piece intact; a link or anything but a regular file there is never
     // written through. Only the user reads it.

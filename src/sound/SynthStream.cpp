@@ -67,7 +67,8 @@ std::string SynthStream::OpenFile(const QString& path, const QString& soundFont)
     // Only a regular file of this user and no larger than a stored piece.
     const RegularFileContent content =
         ReadRegularFile(QFile::encodeName(path).toStdString(), kMaxTrackBytes, FileOwner::Me);
-    if (content.outcome != ReadOutcome::Read) return "Die Musikdatei kann nicht gelesen werden.";
+    if (content.outcome != ReadOutcome::Read)
+        return "Die Musikdatei kann nicht gelesen werden.";
     QByteArray bytes = QByteArray::fromStdString(content.bytes);
     if (!bytes.startsWith("MThd")) return "Die Musikdatei ist keine MIDI-Datei.";
     if (!EnsureSynth(soundFont)) return "Die Klangdatei für die Musik kann nicht geladen werden.";

@@ -72,7 +72,8 @@ TEST_F(CheckedSaveTest, CreatesAndReplacesLeavingNothingElse)
 TEST_F(CheckedSaveTest, NewFileGetsTheGivenMode)
 {
     ASSERT_TRUE(lumo::SaveFileAtomically(target.string(), "x", 0600));
-    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(
+        fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 // One failing step of the save, as a full disk or a failing device gives it.
@@ -91,8 +92,14 @@ ssize_t ShortThenFailingWrite(int fd, const void *data, size_t size)
         return -1;
     return ::write(fd, data, size > 3 ? 3 : size);
 }
-ssize_t NoProgressWrite(int, const void *, size_t) { return 0; }
-int FailingFsync(int fd) { return Fails() ? -1 : ::fsync(fd); }
+ssize_t NoProgressWrite(int, const void *, size_t)
+{
+    return 0;
+}
+int FailingFsync(int fd)
+{
+    return Fails() ? -1 : ::fsync(fd);
+}
 int FailingClose(int fd)
 {
     ::close(fd);
@@ -114,8 +121,10 @@ TEST_F(CheckedSaveTest, EveryFailingStepKeepsTheOldFileAndReportsFailure)
 {
     const lumo::SaveCalls &real = lumo::SystemSaveCalls();
     const FaultCase cases[] = {
-        {"disk full at the first write", {ShortThenFailingWrite, real.fsync, real.close, real.renameat}, 0, ENOSPC},
-        {"disk full after a short write", {ShortThenFailingWrite, real.fsync, real.close, real.renameat}, 2, ENOSPC},
+        {"disk full at the first write", {ShortThenFailingWrite, real.fsync, real.close, real.renameat}, 0,
+            ENOSPC},
+        {"disk full after a short write", {ShortThenFailingWrite, real.fsync, real.close, real.renameat}, 2,
+            ENOSPC},
         {"write makes no progress", {NoProgressWrite, real.fsync, real.close, real.renameat}, 0, 0},
         {"sync reports an I/O error", {real.write, FailingFsync, real.close, real.renameat}, 0, EIO},
         {"sync reports a full disk", {real.write, FailingFsync, real.close, real.renameat}, 0, ENOSPC},
@@ -141,10 +150,10 @@ struct TargetCase {
 
 const TargetCase kTargets[] = {
     {"link to a file of the player",
-     [](const fs::path &t, const fs::path &f) {
-         std::ofstream(f / "bashrc") << "export A=1\n";
-         fs::create_symlink(f / "bashrc", t);
-     }},
+        [](const fs::path &t, const fs::path &f) {
+            std::ofstream(f / "bashrc") << "export A=1\n";
+            fs::create_symlink(f / "bashrc", t);
+        }},
     {"dangling link", [](const fs::path &t, const fs::path &f) { fs::create_symlink(f / "nowhere", t); }},
     {"link to /dev/null", [](const fs::path &t, const fs::path &) { fs::create_symlink("/dev/null", t); }},
     {"FIFO", [](const fs::path &t, const fs::path &) { mkfifo(t.c_str(), 0600); }},
@@ -177,7 +186,8 @@ TEST_F(CheckedSaveTest, LinkPlantedByAnotherUserInASharedFolderIsNotFollowed)
     fs::create_directory(shared);
     ASSERT_EQ(chmod(shared.c_str(), 01777), 0);
     std::ofstream(folder / "bashrc") << "export A=1\n";
-    ASSERT_TRUE(lumo::test::RunAsOtherUser("ln -s " + (folder / "bashrc").string() + " " + (shared / "~LUMO.TMP").string()));
+    ASSERT_TRUE(lumo::test::RunAsOtherUser(
+        "ln -s " + (folder / "bashrc").string() + " " + (shared / "~LUMO.TMP").string()));
     EXPECT_FALSE(lumo::SaveFileAtomically((shared / "~LUMO.TMP").string(), "MThd", 0600));
     EXPECT_EQ(Content(folder / "bashrc"), "export A=1\n");
     EXPECT_TRUE(fs::is_symlink(shared / "~LUMO.TMP"));

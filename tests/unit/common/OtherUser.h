@@ -19,14 +19,14 @@ inline bool CanActAsOtherUser()
     return geteuid() == 0;
 }
 
-#define LUMO_REQUIRE_OTHER_USER()                                                        \
-    do {                                                                                 \
-        if (!::lumo::test::CanActAsOtherUser()) {                                        \
-            const char *ci = std::getenv("CI");                                          \
-            if (ci && std::string(ci) == "true")                                         \
-                FAIL() << "(CI, would skip) a second user needs root for setpriv";       \
-            GTEST_SKIP() << "a second user needs root for setpriv";                      \
-        }                                                                                \
+#define LUMO_REQUIRE_OTHER_USER()                                                                            \
+    do {                                                                                                     \
+        if (!::lumo::test::CanActAsOtherUser()) {                                                            \
+            const char *ci = std::getenv("CI");                                                              \
+            if (ci && std::string(ci) == "true")                                                             \
+                FAIL() << "(CI, would skip) a second user needs root for setpriv";                           \
+            GTEST_SKIP() << "a second user needs root for setpriv";                                          \
+        }                                                                                                    \
     } while (false)
 
 // Runs a shell command as the other user; true when it succeeded.

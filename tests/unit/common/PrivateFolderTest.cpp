@@ -83,20 +83,26 @@ std::string MakeFolder(const fs::path &path, mode_t mode)
 
 const RuntimeCase kRuntimeCases[] = {
     {"own folder 0700", [](const fs::path &b) { return MakeFolder(b / "run", 0700); }, true},
-    {"own folder 0700, trailing slash", [](const fs::path &b) { return MakeFolder(b / "run", 0700) + "/"; }, true},
+    {"own folder 0700, trailing slash", [](const fs::path &b) { return MakeFolder(b / "run", 0700) + "/"; },
+        true},
     {"open to the group", [](const fs::path &b) { return MakeFolder(b / "run", 0750); }, false},
     {"open to everybody", [](const fs::path &b) { return MakeFolder(b / "run", 0755); }, false},
     {"sticky and world-writable", [](const fs::path &b) { return MakeFolder(b / "run", 01777); }, false},
     {"a link to a private folder",
-     [](const fs::path &b) {
-         MakeFolder(b / "real", 0700);
-         fs::create_directory_symlink(b / "real", b / "run");
-         return (b / "run").string();
-     },
-     false},
+        [](const fs::path &b) {
+            MakeFolder(b / "real", 0700);
+            fs::create_directory_symlink(b / "real", b / "run");
+            return (b / "run").string();
+        },
+        false},
     {"missing", [](const fs::path &b) { return (b / "run").string(); }, false},
     {"a relative path", [](const fs::path &) { return std::string("run"); }, false},
-    {"a regular file", [](const fs::path &b) { std::ofstream(b / "run") << "x"; return (b / "run").string(); }, false},
+    {"a regular file",
+        [](const fs::path &b) {
+            std::ofstream(b / "run") << "x";
+            return (b / "run").string();
+        },
+        false},
 };
 
 TEST_F(PrivateFolderTest, RuntimeFolderOnlyWhenItIsPrivate)
@@ -186,15 +192,25 @@ struct RemoveCase {
 };
 
 const RemoveCase kRemoveCases[] = {
-    {"own regular file", [](const fs::path &f, const fs::path &) { std::ofstream(f / "Lumo") << "alt"; return std::string(); }, true},
+    {"own regular file",
+        [](const fs::path &f, const fs::path &) {
+            std::ofstream(f / "Lumo") << "alt";
+            return std::string();
+        },
+        true},
     {"link to a file of the player",
-     [](const fs::path &f, const fs::path &b) {
-         std::ofstream(b / "keep") << "bleibt";
-         fs::create_symlink(b / "keep", f / "Lumo");
-         return (b / "keep").string();
-     },
-     false},
-    {"folder", [](const fs::path &f, const fs::path &) { fs::create_directory(f / "Lumo"); return std::string(); }, false},
+        [](const fs::path &f, const fs::path &b) {
+            std::ofstream(b / "keep") << "bleibt";
+            fs::create_symlink(b / "keep", f / "Lumo");
+            return (b / "keep").string();
+        },
+        false},
+    {"folder",
+        [](const fs::path &f, const fs::path &) {
+            fs::create_directory(f / "Lumo");
+            return std::string();
+        },
+        false},
 };
 
 TEST_F(PrivateFolderTest, StaleProgramCopyGoesOnlyWhenItIsOurRegularFile)

@@ -53,45 +53,48 @@ std::string File(const fs::path &path, std::size_t size)
 const ReadCase kCases[] = {
     {"small file", [](const fs::path &f) { return File(f / "Lumo.HSC", 150); }, ReadOutcome::Read, 150},
     {"empty file", [](const fs::path &f) { return File(f / "Lumo.HSC", 0); }, ReadOutcome::Read, 0},
-    {"exactly the limit", [](const fs::path &f) { return File(f / "Lumo.HSC", kLimit); }, ReadOutcome::Read, kLimit},
+    {"exactly the limit", [](const fs::path &f) { return File(f / "Lumo.HSC", kLimit); }, ReadOutcome::Read,
+        kLimit},
     {"one byte over the limit", [](const fs::path &f) { return File(f / "Lumo.HSC", kLimit + 1); },
-     ReadOutcome::TooLarge, 0},
+        ReadOutcome::TooLarge, 0},
     {"2 GB sparse file",
-     [](const fs::path &f) {
-         const fs::path p = f / "Lumo.HSC";
-         File(p, 0);
-         fs::resize_file(p, 2ULL << 30);
-         return p.string();
-     },
-     ReadOutcome::TooLarge, 0},
+        [](const fs::path &f) {
+            const fs::path p = f / "Lumo.HSC";
+            File(p, 0);
+            fs::resize_file(p, 2ULL << 30);
+            return p.string();
+        },
+        ReadOutcome::TooLarge, 0},
     {"missing", [](const fs::path &f) { return (f / "Lumo.HSC").string(); }, ReadOutcome::Missing, 0},
-    {"missing folder", [](const fs::path &f) { return (f / "weg" / "Lumo.HSC").string(); }, ReadOutcome::Missing, 0},
+    {"missing folder", [](const fs::path &f) { return (f / "weg" / "Lumo.HSC").string(); },
+        ReadOutcome::Missing, 0},
     {"FIFO without writer",
-     [](const fs::path &f) {
-         mkfifo((f / "Lumo.HSC").c_str(), 0600);
-         return (f / "Lumo.HSC").string();
-     },
-     ReadOutcome::NotRegular, 0},
-    {"/dev/zero itself", [](const fs::path &) { return std::string("/dev/zero"); }, ReadOutcome::NotRegular, 0},
+        [](const fs::path &f) {
+            mkfifo((f / "Lumo.HSC").c_str(), 0600);
+            return (f / "Lumo.HSC").string();
+        },
+        ReadOutcome::NotRegular, 0},
+    {"/dev/zero itself", [](const fs::path &) { return std::string("/dev/zero"); }, ReadOutcome::NotRegular,
+        0},
     {"link to /dev/zero",
-     [](const fs::path &f) {
-         fs::create_symlink("/dev/zero", f / "Lumo.HSC");
-         return (f / "Lumo.HSC").string();
-     },
-     ReadOutcome::NotRegular, 0},
+        [](const fs::path &f) {
+            fs::create_symlink("/dev/zero", f / "Lumo.HSC");
+            return (f / "Lumo.HSC").string();
+        },
+        ReadOutcome::NotRegular, 0},
     {"link to a regular file",
-     [](const fs::path &f) {
-         File(f / "real", 10);
-         fs::create_symlink(f / "real", f / "Lumo.HSC");
-         return (f / "Lumo.HSC").string();
-     },
-     ReadOutcome::NotRegular, 0},
+        [](const fs::path &f) {
+            File(f / "real", 10);
+            fs::create_symlink(f / "real", f / "Lumo.HSC");
+            return (f / "Lumo.HSC").string();
+        },
+        ReadOutcome::NotRegular, 0},
     {"folder",
-     [](const fs::path &f) {
-         fs::create_directory(f / "Lumo.HSC");
-         return (f / "Lumo.HSC").string();
-     },
-     ReadOutcome::NotRegular, 0},
+        [](const fs::path &f) {
+            fs::create_directory(f / "Lumo.HSC");
+            return (f / "Lumo.HSC").string();
+        },
+        ReadOutcome::NotRegular, 0},
 };
 
 TEST_F(RegularFileReadTest, OnlyRegularFilesWithinTheLimitAreRead)

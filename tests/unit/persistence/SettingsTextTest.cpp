@@ -22,7 +22,7 @@ TEST(SettingsText, ReadsSwitchesOfTheGeneralSection)
         {"[General]\nOptAni=1\nOptMidi=0\nOptSound=1\n", "OptAni", true},
         {"[General]\nOptAni=1\nOptMidi=0\nOptSound=1\n", "OptMidi", false},
         {"[General]\r\nOptSound=1\r\n", "OptSound", true},
-        {"OptSound=1\n", "OptSound", true},                        // before any section
+        {"OptSound=1\n", "OptSound", true}, // before any section
         {"[General]\nOptSound = 7 \n", "OptSound", true},
         {"[General]\nOptSound=\"0\"\n", "OptSound", false},
         {"[General]\nOptSound=-1\n", "OptSound", true},
@@ -32,7 +32,7 @@ TEST(SettingsText, ReadsSwitchesOfTheGeneralSection)
         {"[General]\nOptSound=1.5\n", "OptSound", std::nullopt},
         {"[General]\nOptSound=\"1, 2\"\n", "OptSound", std::nullopt},
         {"[General]\nOptSound=\n", "OptSound", std::nullopt},
-        {"[General]\nOptSound=0\nOptSound=1\n", "OptSound", true},   // the last one counts
+        {"[General]\nOptSound=0\nOptSound=1\n", "OptSound", true}, // the last one counts
         {"[Other]\nOptSound=1\n", "OptSound", std::nullopt},
         {"[General]\n;OptSound=1\n", "OptSound", std::nullopt},
         {"[General]\noptsound=1\n", "OptSound", std::nullopt},
@@ -57,7 +57,8 @@ TEST(SettingsText, WritesSwitchesKeepingEveryOtherLine)
         {"[General]\nOptAni=1\nOptMidi=1\nOptSound=0\n", "[General]\nOptAni=0\nOptMidi=1\nOptSound=1\n"},
         {"[General]\nOptMidi=1\n", "[General]\nOptSound=1\nOptAni=0\nOptMidi=1\n"},
         {"[Other]\nOptSound=0\n", "[General]\nOptSound=1\nOptAni=0\n\n[Other]\nOptSound=0\n"},
-        {"[General]\nOptSound=0\n; note\nFremd=x\n[Other]\nA=1", "[General]\nOptAni=0\nOptSound=1\n; note\nFremd=x\n[Other]\nA=1\n"},
+        {"[General]\nOptSound=0\n; note\nFremd=x\n[Other]\nA=1",
+            "[General]\nOptAni=0\nOptSound=1\n; note\nFremd=x\n[Other]\nA=1\n"},
         {"[General]\nOptSound=0\nOptSound=0\nOptAni=1\n", "[General]\nOptSound=1\nOptSound=1\nOptAni=0\n"},
     };
     for (const WriteCase &c : cases) {

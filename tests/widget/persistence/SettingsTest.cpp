@@ -215,8 +215,8 @@ private slots:
 
         const StoredSettings after = SettingsStore(m_storePath).Read();
         QByteArray text;
-        for (const auto &[key, value] : {std::pair{"OptAni", after.animation}, std::pair{"OptMidi", after.music},
-                                         std::pair{"OptSound", after.sound}})
+        for (const auto &[key, value] : {std::pair{"OptAni", after.animation},
+                 std::pair{"OptMidi", after.music}, std::pair{"OptSound", after.sound}})
             text += QByteArray(key) + "=" + (value ? (*value ? "1" : "0") : "?") + " ";
         QCOMPARE(text.trimmed(), expected);
     }

@@ -27,15 +27,15 @@ using namespace lumo;
 
 namespace {
 
-const QString kWriteFailure = QStringLiteral(
-    "Sie verfügen nicht über ausreichende Berechtigungen um Benutzerdaten zu speichern.\r\n"
-    "Verständigen Sie den Systemadministrator!");
+const QString kWriteFailure =
+    QStringLiteral("Sie verfügen nicht über ausreichende Berechtigungen um Benutzerdaten zu speichern.\r\n"
+                   "Verständigen Sie den Systemadministrator!");
 
 std::string ListFile(const char *name, int points)
 {
     HighScoreList list;
     list.setEntries({HighScoreEntry{1250, "Anna", "08.12.2026"}, HighScoreEntry{980, "Ben", "07.12.2026"},
-                     HighScoreEntry{}});
+        HighScoreEntry{}});
     return *list.SaveBytes(name, 2, points, "09.12.2026");
 }
 
@@ -93,7 +93,7 @@ Snapshot Take(const QString &path)
     lstat(QFile::encodeName(path).constData(), &info);
     const QString victim = QFileInfo(path).absolutePath() + QStringLiteral("/victim");
     return Snapshot{static_cast<unsigned>(info.st_mode), static_cast<qint64>(info.st_size),
-                    QFileInfo::exists(victim) ? Content(victim) : QByteArray()};
+        QFileInfo::exists(victim) ? Content(victim) : QByteArray()};
 }
 
 void AddKinds()
@@ -110,8 +110,7 @@ struct SettingsRig {
     explicit SettingsRig(const QString &storePath)
         : host(settings), mainPanel(new QWidget), panel(new SettingsPanel(settings, host, mainPanel.get())),
           controller(SettingsStore(storePath), settings, *panel, host)
-    {
-    }
+    {}
     UserSettings settings;
     FakeSettingsHost host;
     std::unique_ptr<QWidget> mainPanel;

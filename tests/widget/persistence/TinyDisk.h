@@ -21,27 +21,28 @@ class TinyDisk {
 public:
     TinyDisk()
     {
-        if (m_dir.isValid() && geteuid() == 0)
-            m_mounted = mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, "size=64k") == 0;
-        if (!m_mounted)
-            m_error = QString::fromLocal8Bit(std::strerror(errno));
+        if (FDir.isValid() && geteuid() == 0)
+            FMounted =
+                mount("tmpfs", QFile::encodeName(FDir.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+        if (!FMounted)
+            FError = QString::fromLocal8Bit(std::strerror(errno));
     }
     ~TinyDisk()
     {
-        if (m_mounted)
-            umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+        if (FMounted)
+            umount2(QFile::encodeName(FDir.path()).constData(), MNT_DETACH);
     }
     TinyDisk(const TinyDisk &) = delete;
     TinyDisk &operator=(const TinyDisk &) = delete;
 
-    bool mounted() const { return m_mounted; }
-    QString error() const { return m_error; }
-    QString path() const { return m_dir.path(); }
+    bool mounted() const { return FMounted; }
+    QString error() const { return FError; }
+    QString path() const { return FDir.path(); }
 
     // Writes a filler file until the disk takes no more.
     void Fill()
     {
-        QFile fill(m_dir.filePath(QStringLiteral("fill")));
+        QFile fill(FDir.filePath(QStringLiteral("fill")));
         if (!fill.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
             return;
         const QByteArray block(4096, 'f');
@@ -52,23 +53,23 @@ public:
     // Gives one page back.
     void FreeOnePage()
     {
-        QFile fill(m_dir.filePath(QStringLiteral("fill")));
+        QFile fill(FDir.filePath(QStringLiteral("fill")));
         fill.resize(fill.size() > 4096 ? fill.size() - 4096 : 0);
     }
 
 private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
-    QString m_error;
+    QTemporaryDir FDir;
+    bool FMounted = false;
+    QString FError;
 };
 
 } // namespace lumo::test
 
-#define LUMO_REQUIRE_TINY_DISK(disk)                                                        \
-    do {                                                                                    \
-        if (!(disk).mounted()) {                                                            \
-            if (qgetenv("CI") == "true")                                                    \
-                QFAIL(qPrintable(QStringLiteral("(CI, would skip) no tmpfs: ") + (disk).error())); \
-            QSKIP(qPrintable(QStringLiteral("no tmpfs (needs root): ") + (disk).error()));  \
-        }                                                                                   \
+#define LUMO_REQUIRE_TINY_DISK(disk)                                                                         \
+    do {                                                                                                     \
+        if (!(disk).mounted()) {                                                                             \
+            if (qgetenv("CI") == "true")                                                                     \
+                QFAIL(qPrintable(QStringLiteral("(CI, would skip) no tmpfs: ") + (disk).error()));           \
+            QSKIP(qPrintable(QStringLiteral("no tmpfs (needs root): ") + (disk).error()));                   \
+        }                                                                                                    \
     } while (false)

@@ -119,20 +119,28 @@ private slots:
     // The critical case of a shared temporary folder: another user's link at
     // the piece's name. The default file is in the user's own folder, and
     // wherever it is, a link there is neither written through nor played.
-    void anotherUsersLinkInTheSharedFolderIsNeitherWrittenNorPlayed() {
+    void anotherUsersLinkInTheSharedFolderIsNeitherWrittenNorPlayed()
+    {
         if (geteuid() != 0) {
-            if (qgetenv("CI") == "true") QFAIL("(CI, would skip) a second user needs root for setpriv");
+            if (qgetenv("CI") == "true")
+                QFAIL("(CI, would skip) a second user needs root for setpriv");
             QSKIP("a second user needs root for setpriv");
         }
         QTemporaryDir dir;
-        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther));
+        QVERIFY(QFile::setPermissions(dir.path(),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                QFileDevice::ReadOther | QFileDevice::ExeOther));
         const QString shared = dir.filePath("tmp");
         QVERIFY(QDir().mkdir(shared));
         QVERIFY(chmod(QFile::encodeName(shared).constData(), 01777) == 0);
         const QString victim = dir.filePath("bashrc");
-        { QFile f(victim); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("export A=1\n"); }
-        const QString plant = "setpriv --reuid=65534 --regid=65534 --clear-groups ln -s " + victim + " " + shared + "/~LUMO.TMP";
+        {
+            QFile f(victim);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("export A=1\n");
+        }
+        const QString plant = "setpriv --reuid=65534 --regid=65534 --clear-groups ln -s " + victim + " " +
+            shared + "/~LUMO.TMP";
         QCOMPARE(std::system(plant.toLocal8Bit().constData()), 0);
 
         const QByteArray oldTmp = qgetenv("TMPDIR"), oldRuntime = qgetenv("XDG_RUNTIME_DIR");
@@ -141,10 +149,14 @@ private slots:
         ResourceTrackStore store;
         const bool saved = store.SaveTrack(1);
         qputenv("TMPDIR", oldTmp);
-        if (oldRuntime.isEmpty()) qunsetenv("XDG_RUNTIME_DIR"); else qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        if (oldRuntime.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", oldRuntime);
 
         QVERIFY(saved);
-        QCOMPARE(QString::fromStdString(store.FilePath()), shared + QString("/lumo-%1/~LUMO.TMP").arg(geteuid()));
+        QCOMPARE(
+            QString::fromStdString(store.FilePath()), shared + QString("/lumo-%1/~LUMO.TMP").arg(geteuid()));
         QFile v(victim);
         QVERIFY(v.open(QIODevice::ReadOnly));
         QCOMPARE(v.readAll(), QByteArray("export A=1\n"));
@@ -156,15 +168,21 @@ private slots:
         // Even when the link leads to a real piece.
         QVERIFY(QFile::remove(victim) && QFile::copy(QString::fromStdString(store.FilePath()), victim));
         SynthStream synth;
-        QCOMPARE(synth.OpenFile(shared + "/~LUMO.TMP", "no.sf2"), std::string("Die Musikdatei kann nicht gelesen werden."));
+        QCOMPARE(synth.OpenFile(shared + "/~LUMO.TMP", "no.sf2"),
+            std::string("Die Musikdatei kann nicht gelesen werden."));
     }
 
     // Only the user's own regular file no larger than a stored piece is read.
-    void onlyOwnRegularPiecesWithinTheLimitArePlayed() {
+    void onlyOwnRegularPiecesWithinTheLimitArePlayed()
+    {
         QTemporaryDir dir;
         const QString piece = dir.filePath("piece.mid");
-        { QFile f(piece); QVERIFY(f.open(QIODevice::WriteOnly)); f.write("MThd"); }
-        QVERIFY(QFile::resize(piece, 2LL << 30));  // sparse 2 GB that starts like a piece
+        {
+            QFile f(piece);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("MThd");
+        }
+        QVERIFY(QFile::resize(piece, 2LL << 30)); // sparse 2 GB that starts like a piece
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.mid")).constData(), 0600) == 0);
         SynthStream synth;
         const std::string refused("Die Musikdatei kann nicht gelesen werden.");
@@ -176,7 +194,8 @@ private slots:
             QCOMPARE(synth.OpenFile(piece, "no.sf2"), refused);
         }
         for (int n = 1; n <= 9; ++n)
-            QVERIFY(std::size_t(ReadResourceByName(":/music", QString("DATA_%1").arg(n))->size()) <= kMaxTrackBytes);
+            QVERIFY(std::size_t(ReadResourceByName(":/music", QString("DATA_%1").arg(n))->size()) <=
+                kMaxTrackBytes);
     }
 
     void synthesizerRendersEveryPieceAudibly() {

@@ -273,8 +273,8 @@ private slots:
         QCOMPARE(Label()->toolTip(), QStringLiteral("Musik ausschalten"));
 
         // The piece is in the temporary file, byte for byte.
-        QCOMPARE(Parts(*form).MusicTempFile(),
-                 temp.path() + QStringLiteral("/lumo-%1/~LUMO.TMP").arg(geteuid()));
+        QCOMPARE(
+            Parts(*form).MusicTempFile(), temp.path() + QStringLiteral("/lumo-%1/~LUMO.TMP").arg(geteuid()));
         QFile file(Parts(*form).MusicTempFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), *ReadResourceByName(":/music", "DATA_1"));
