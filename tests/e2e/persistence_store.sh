@@ -56,6 +56,7 @@ wait_gone() {
 }
 
 # 1. No list, no store: closed through the window manager, nothing is stored.
+E2E_CASE=empty
 e2e_start_lumo empty
 main_window
 list_picture "$E2E_TMP/empty.png"
@@ -67,6 +68,7 @@ wait_gone "after alt+F4"
 
 # 2. A list beside the program shows on the table; bt_ende stores the settings.
 write_scores $'1250;Anna;08.12.2026\r980;Ben;07.12.2026\r0;;' "$PROG_DIR/Lumo.HSC"
+E2E_CASE=list
 e2e_start_lumo list
 main_window
 list_picture "$E2E_TMP/list.png"
