@@ -33,9 +33,9 @@ for name in fuzz_update_info fuzz_high_score_load fuzz_settings_text; do
   mkdir -p "$corpus"
   seeds=()
   [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
-  echo "== $name: ${limit[*]} =="
   limit=(-max_total_time="$SECONDS_EACH")
   [ -n "${LUMO_FUZZ_RUNS:-}" ] && limit=(-runs="$LUMO_FUZZ_RUNS")
+  echo "== $name: ${limit[*]} =="
   rc=0
   (cd "$OUT/$name" && "$OUT/bin/$name" "${limit[@]}" -max_len=4096 -timeout=10 \
      -rss_limit_mb=1024 -print_final_stats=1 "$corpus" "${seeds[@]/#/$ROOT/}") >"$OUT/$name.log" 2>&1 || rc=$?

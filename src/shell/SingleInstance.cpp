@@ -1,6 +1,6 @@
 #include "shell/SingleInstance.h"
 
-#include "shell/InstanceFolder.h"
+#include "common/PrivateFolder.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -33,7 +33,7 @@ constexpr int kMostPeers = 8;
 SingleInstance::SingleInstance(const QString &key, QObject *parent)
     : QObject(parent)
 {
-    const QString folder = QFile::decodeName(InstanceFolder::Choose().c_str());
+    const QString folder = QFile::decodeName(PrivateTempFolder().c_str());
     if (folder.isEmpty()) {
         // No folder that only this user reaches: rather run unguarded than
         // let another user's files decide whether the game starts at all.

@@ -1,8 +1,8 @@
 #pragma once
-// One running program per user. The first start holds a lock file in a folder
-// only this user can reach (InstanceFolder) and listens on a local socket
-// beside it; a later start
-// finds the lock taken, asks the running one over the socket to come to the
+// One running program per user. The first start holds a lock file in the
+// user's private temporary folder (PrivateTempFolder, which no other user can
+// create first or enter) and listens on a local socket beside it; a later
+// start finds the lock taken, asks the running one over the socket to come to the
 // front and ends without showing anything.
 
 #include <QList>
