@@ -1,23 +1,15 @@
 // Any bytes as the high-score file: loading never fails, hangs or reads out of
 // bounds, leaves a sorted list whose texts hold no byte the loader drops, and
 // a list saved from it loads back to the same entries.
+#include "FuzzRequire.h"
 #include "persistence/HighScoreList.h"
 #include "persistence/ScrambleText.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
-namespace {
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using lumo::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

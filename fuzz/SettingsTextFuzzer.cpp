@@ -1,22 +1,14 @@
 // Any bytes as the settings file: reading never fails, writing the switches
 // gives a text that reads back exactly those values and leaves every other
 // key of the general section reading as before.
+#include "FuzzRequire.h"
 #include "persistence/SettingsText.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
-namespace {
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using lumo::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

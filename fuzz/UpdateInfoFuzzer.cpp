@@ -1,22 +1,14 @@
 // Any bytes as the update server's information file: reading never fails or
 // hangs, a value never spans lines, and only a version in the window above
 // the own one counts as newer.
+#include "FuzzRequire.h"
 #include "online/ProfileText.h"
 #include "online/UpdateVersion.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
-namespace {
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using lumo::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
