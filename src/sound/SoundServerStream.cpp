@@ -16,10 +16,10 @@ bool SoundServerStream::Open(int sampleRate, int channels, const char *what, std
     Close();
     if (sampleRate <= 0 || channels <= 0)
         return false;
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = static_cast<std::uint32_t>(sampleRate);
-    spec.channels = static_cast<std::uint8_t>(channels);
+    pa_sample_spec sample{};
+    sample.format = PA_SAMPLE_S16LE;
+    sample.rate = static_cast<std::uint32_t>(sampleRate);
+    sample.channels = static_cast<std::uint8_t>(channels);
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength = static_cast<std::uint32_t>(bufferBytes);
@@ -28,7 +28,7 @@ bool SoundServerStream::Open(int sampleRate, int channels, const char *what, std
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     int error = 0;
     FStream =
-        pa_simple_new(nullptr, "Lumo", PA_STREAM_PLAYBACK, nullptr, what, &spec, nullptr, &buffer, &error);
+        pa_simple_new(nullptr, "Lumo", PA_STREAM_PLAYBACK, nullptr, what, &sample, nullptr, &buffer, &error);
     return FStream != nullptr;
 }
 
